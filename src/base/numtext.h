@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Every number the user sees is written and read here, in German notation (decimal comma).
+namespace numtext {
+
+// Default conversion: at most 15 significant digits, trailing zeros dropped, exponent form as
+// C's %.15G chooses it ("1E-05", "1E+15"), decimal comma; a negative zero is written "0".
+// A value that is not finite is failure 6.
+std::string format(double value);
+
+// The default conversion with a decimal point, as numbers are put into terms.
+std::string formatForTerm(double value);
+
+// Plain decimal notation with up to 15 significant digits and the decimal comma, never an
+// exponent ("0,00001", "1000000000000000000000").
+std::string formatPlain(double value);
+
+// Fixed decimals, halves away from zero, at least one digit before the comma; a value that
+// rounds to zero is written without a sign. Pattern "0.0000" is formatFixed(v, 4).
+std::string formatFixed(double value, int decimals);
+
+// Pattern "#,##0": a whole number, halves away from zero, a point groups the thousands.
+std::string formatThousands(double value);
+
+// Text to number: blanks around it ignored, optional sign, points in the integer part group
+// thousands and are ignored, a comma is the decimal separator, optional exponent. Anything
+// else (empty, "-", ",", "#", letters) is failure 13; a value too large is failure 6.
+double parse(std::string_view text);
+
+// Conversion to a 32-bit integer: nearest, halves to even; out of range is failure 6.
+std::int32_t toInt32(double value);
+// The same with 64 bits.
+std::int64_t toInt64(double value);
+
+// Int: the largest whole number not above value. Fix: towards zero.
+double intPart(double value);
+double fixPart(double value);
+
+// Rounding to a number of decimals, halves to even (on the scaled binary value).
+double roundTo(double value, int decimals);
+
+}  // namespace numtext
