@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "plot/surface.h"
+
+namespace plot {
+
+// The texts of txtIX1, txtIX2, txtIY1, txtIY2.
+struct Ranges {
+    std::string ix1, ix2, iy1, iy2;
+};
+
+// ZeichneAchsen: wipes the surface and draws the axis cross for the current ranges, publishing
+// the window position of the world origin in nullpunktX and nullpunktY. A run-time failure ends
+// it with pen width 1, keeping what was done; a variable whose computation failed keeps its old
+// value. Never throws.
+void drawAxes(Surface& s, const Ranges& r, const std::string& kreuzText, Colour axisColour,
+              std::int32_t& nullpunktX, std::int32_t& nullpunktY);
+
+}  // namespace plot
