@@ -1,0 +1,30 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+// Normalisation of term text: constants written out, implicit products made explicit.
+namespace terms {
+
+struct Rule {
+    std::string_view from;
+    std::string_view to;
+};
+
+// The 111 replacement rules in the order they are applied; the first 31 (constants, digit before
+// and after brackets, two brackets, bracket before a function) are the calculator's.
+std::span<const Rule> normRules();
+constexpr std::size_t kCalculatorRules = 31;
+
+// Replaces every occurrence of `from`, scanning left to right; a replacement is not scanned again.
+std::string replaceAll(std::string_view text, std::string_view from, std::string_view to);
+
+// All 111 rules, for the curves y' .. y''' and HG (the term is upper case).
+std::string NormTerm(std::string_view term);
+
+// The calculator's variant: the same rules without the digit-before-function group, so that a
+// number such as 2E3 stays intact.
+std::string NormTermRechner(std::string_view term);
+
+}  // namespace terms
