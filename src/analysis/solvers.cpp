@@ -1,0 +1,114 @@
+#include "analysis/solvers.h"
+
+#include <cmath>
+
+#include "base/failure.h"
+#include "base/numtext.h"
+
+namespace analysis {
+namespace {
+
+// An infinite intermediate is the old platform's overflow.
+double finite(double v) {
+    if (std::isinf(v)) throw Failure(failure::Overflow);
+    return v;
+}
+
+double cbrt(double w) {
+    const double third = 1.0 / 3.0;
+    return w < 0 ? -std::pow(-w, third) : std::pow(w, third);
+}
+
+// Half up to 4 decimals: Int(v * 10000 + 0.5) / 10000.
+double round4(double v) { return std::floor(v * 10000 + 0.5) / 10000; }
+
+// Solves the cubic and divides each root by scale (an exact power of ten, or 1) before
+// rounding it.
+std::string solveCubic(double a, double b, double c, double d, double scale) {
+    const double r = finite(b / a), s = finite(c / a), t = finite(d / a);
+    const double p = finite(s - std::pow(r, 2) / 3);
+    const double q = finite(2 * std::pow(r, 3) / 27 - r * s / 3 + t);
+    const double exact = finite(std::pow(p, 3) / 27 + std::pow(q, 2) / 4);
+    const double disc = std::floor(exact * 1000000 + 0.5) / 1000000;
+    auto text = [scale](double z) { return numtext::format(round4(z / scale)); };
+
+    if (disc > 0) {
+        // The rounded discriminant chooses the case; the root uses the exact one.
+        const double u = cbrt(-q / 2 + std::sqrt(exact));
+        const double v = cbrt(-q / 2 - std::sqrt(exact));
+        return text(u + v - r / 3) + "||";
+    }
+    if (disc == 0) {
+        const double u = cbrt(-q / 2), v = u;
+        return text(u + v - r / 3) + "|" + text(-(u + v) / 2 - r / 3) + "|" +
+               text(-(u + v) / 2 - r / 3);
+    }
+    if (disc < 0) {
+        const double rho = std::sqrt(-std::pow(p, 3) / 27);
+        const double cosPhi = -q / (2 * rho);
+        double sin2 = 1 - std::pow(cosPhi, 2);
+        if (sin2 < 0) sin2 = 0;
+        const double sinPhi = std::sqrt(sin2);
+        double phi;
+        if (sinPhi == 0)
+            phi = cosPhi > 0 ? 0 : Pi;
+        else
+            phi = std::atan(-cosPhi / sinPhi) + Pi * 0.5;
+        const double degrees = phi * 180 / Pi;
+        const double m = std::sqrt(-p / 3);
+        std::string result;
+        for (int k = 0; k <= 2; ++k) {
+            const double y = 2 * m * std::cos((degrees / 3 + 120 * k) * Pi / 180);
+            if (k > 0) result += "|";
+            result += text(y - b / (a * 3));
+        }
+        return result;
+    }
+    return "";
+}
+
+}  // namespace
+
+std::string KubGlei(double a, double b, double c, double d) {
+    if (a == 0) return "";
+    return solveCubic(a, b, c, d, 1);
+}
+
+std::string KubGleiScaled(double a, double b, double c, double d) {
+    if (a == 0) return "";
+    const double r = finite(b / a), s = finite(c / a), t = finite(d / a);
+    const bool small = std::fabs(r) < 1 && std::fabs(s) < 1 && std::fabs(t) < 1;
+    if (!small || (r == 0 && s == 0 && t == 0)) return solveCubic(a, b, c, d, 1);
+    int k = 1;
+    while (std::fabs(r) * std::pow(10.0, k) < 1 && std::fabs(s) * std::pow(10.0, 2 * k) < 1 &&
+           std::fabs(t) * std::pow(10.0, 3 * k) < 1)
+        ++k;
+    const double scale = std::pow(10.0, k);
+    return solveCubic(1, finite(r * scale), finite(s * std::pow(10.0, 2 * k)),
+                      finite(t * std::pow(10.0, 3 * k)), scale);
+}
+
+std::string QuadGlei(double a, double b, double c) {
+    try {
+        if (b == 0) {
+            if (a == 0) return "";  // division by zero
+            const double w = finite(c / -a);
+            if (w < 0) return "|";
+            return numtext::format(std::sqrt(w)) + "|" + numtext::format(-std::sqrt(w));
+        }
+        if (a == 0) return numtext::format(finite(-c / b)) + "|";
+        const double p = finite(b / a), q = finite(c / a);
+        const double disc = finite((p / 2) * (p / 2) - q);
+        if (disc > 0) {
+            const double root = std::sqrt(finite(p * p / 4 - q));
+            return numtext::format(-p / 2 + root) + "|" + numtext::format(-p / 2 - root);
+        }
+        if (disc == 0) return numtext::format(-p / 2) + "|" + numtext::format(-p / 2);
+        if (disc < 0) return "|";
+        return "";
+    } catch (const Failure&) {
+        return "";
+    }
+}
+
+}  // namespace analysis

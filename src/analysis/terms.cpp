@@ -1,0 +1,105 @@
+#include "analysis/terms.h"
+
+#include <cmath>
+
+#include "base/failure.h"
+#include "base/numtext.h"
+
+namespace analysis {
+namespace {
+
+double finite(double v) {
+    if (std::isinf(v)) throw Failure(failure::Overflow);
+    return v;
+}
+
+double round14(double v) { return numtext::parse(numtext::formatFixed(finite(v), 14)); }
+
+}  // namespace
+
+double coefficient(std::string_view text) { return text.empty() ? 0 : numtext::parse(text); }
+
+std::string piece(double c, std::string_view suffix, bool plus) {
+    if (c == 0) return "";
+    std::string s = (c > 0 && plus) ? "+" : "";
+    s += numtext::formatPlain(c);
+    s += suffix;
+    return s;
+}
+
+std::string termY(const Polynomial& k) {
+    return piece(k.a, "*(X)^4", false) + piece(k.b, "*(X)^3", true) + piece(k.c, "*(X)^2", true) +
+           piece(k.d, "*(X)", true) + piece(k.e, "", true);
+}
+
+std::string termAbl1(const Abl1& k) {
+    return piece(k.a, "*(X)^3", true) + piece(k.b, "*(X)^2", true) + piece(k.c, "*(X)", true) +
+           piece(k.d, "", true);
+}
+
+std::string termAbl2(const Abl2& k) {
+    return piece(k.a, "*(X)^2", true) + piece(k.b, "*(X)", true) + piece(k.c, "", true);
+}
+
+std::string termAbl3(const Abl3& k) { return piece(k.a, "*(X)", true) + piece(k.b, "", true); }
+
+std::string termHG(const Cubic& k) {
+    return piece(k.a, "*(X)^3", false) + piece(k.b, "*(X)^2", true) + piece(k.c, "*(X)", true) +
+           piece(k.d, "", true);
+}
+
+Abl1 derive(const Polynomial& k) {
+    return {finite(4 * k.a), finite(3 * k.b), finite(k.c + k.c), k.d};
+}
+
+Abl2 derive(const Abl1& k) { return {finite(3 * k.a), finite(k.b + k.b), k.c}; }
+
+Abl3 derive(const Abl2& k) { return {finite(k.a + k.a), k.b}; }
+
+Cubic divide(const Polynomial& k, double p) {
+    const double a = k.a, b = k.b, c = k.c, d = k.d;
+    Cubic hg;
+    hg.a = round14(a);
+    hg.b = round14(b + a * p);
+    hg.c = round14((c + b * p) + (a * p) * p);
+    hg.d = round14(((d + c * p) + (p * p) * b) + ((p * p) * p) * a);
+    return hg;
+}
+
+std::string zeroProposalText() {
+    return "Das Programm schlägt Ihnen eine Nullstelle vor.\r\n"
+           "Starten Sie die weitere Berechnung über die blaue Start-Taste rechts unten.\r\n"
+           "Sie können auch eine eigene Nullstelle der Grundfunktion bestimmen und diese bei "
+           "P01 eintragen.\r\n"
+           "Existiert keine Nullstelle, tragen Sie das Zeichen  #  ein!\r\n"
+           "Starten Sie dann die Berechnung über die blaue Start-Taste rechts unten erneut.";
+}
+
+TermResult BildeTerme(const std::array<std::string_view, 5>& fields, std::string_view p01x) {
+    TermResult r;
+    try {
+        double* koeff[] = {&r.koeff.a, &r.koeff.b, &r.koeff.c, &r.koeff.d, &r.koeff.e};
+        for (int i = 0; i < 5; ++i) *koeff[i] = coefficient(fields[i]);
+        r.koeffRead = true;
+        r.fkt1 = termY(r.koeff);
+        r.abl1 = derive(r.koeff);
+        r.fkt2 = termAbl1(*r.abl1);
+        r.abl2 = derive(*r.abl1);
+        r.fkt3 = termAbl2(*r.abl2);
+        r.abl3 = derive(*r.abl2);
+        r.fkt4 = termAbl3(*r.abl3);
+        if (p01x.empty() && r.abl1->a != 0) {
+            r.proposeZero = true;
+            return r;
+        }
+        const double p01 = numtext::parse(p01x);
+        if (r.abl1->a != 0) {
+            r.hg = divide(r.koeff, p01);
+            r.hilfsgleichung = termHG(*r.hg);
+        }
+    } catch (const Failure&) {
+    }
+    return r;
+}
+
+}  // namespace analysis

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace analysis {
+
+// The polynomial A*x^4 + B*x^3 + C*x^2 + D*x + E (KoeffA..KoeffE).
+struct Polynomial {
+    double a = 0, b = 0, c = 0, d = 0, e = 0;
+};
+
+// What the zero search writes: txtP01X and txtP01Y, or nothing at all.
+struct ZeroReport {
+    bool written = false;
+    std::string x;  // a zero in the default number text, or "#"
+    std::string y;  // "0" beside a zero, empty beside "#"
+};
+
+// The sign-change scan of the plot interval [ix1, ix2], 90 steps a level, six levels deep.
+// Searches only when p01x is empty. An empty interval reports "#". Throws Failure 13 when
+// an interval text is not a number and Failure 6 when an evaluation overflows.
+ZeroReport SuchNullstelle(const Polynomial& poly, std::string_view ix1, std::string_view ix2,
+                          std::string_view p01x);
+
+}  // namespace analysis
