@@ -1,6 +1,13 @@
 #include <QApplication>
 
+#include "app/dialogs.h"
+#include "app/frmFunktion.h"
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName("Polyskop");
+    QtDialogs dialogs;
+    frmFunktion window(dialogs);
+    window.show();
+    return QApplication::exec();
 }

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QString>
+#include <functional>
+
+// The small control kinds of the window. Positions handed out by mouse events are twips
+// relative to the control (15 twips a pixel).
+
+// A label that reports clicks, double-clicks and the pressed mouse button with its position.
+class Label : public QLabel {
+    Q_OBJECT
+  public:
+    explicit Label(QWidget* parent = nullptr);
+
+  signals:
+    void clicked();
+    void doubleClicked();
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int xTwips, int yTwips);
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+  private:
+    bool pressed_ = false;
+};
+
+// A push button whose caption wraps onto further lines when it is too wide.
+class Button : public QPushButton {
+    Q_OBJECT
+  public:
+    using QPushButton::QPushButton;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A single-line text field.
+class TextField : public QLineEdit {
+    Q_OBJECT
+  public:
+    using QLineEdit::QLineEdit;
+
+  signals:
+    void doubleClicked();
+
+  protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+// A multi-line text field that wraps its text. changed() follows every change of the text
+// (typed or set by the program), and only a real change of the text.
+class MemoField : public QPlainTextEdit {
+    Q_OBJECT
+  public:
+    explicit MemoField(QWidget* parent = nullptr);
+
+    QString text() const { return toPlainText(); }
+    void setText(const QString& text);
+
+  signals:
+    void doubleClicked();
+    void changed();
+
+  protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+  private:
+    QString last_;
+};
+
+// A key filter in the manner of the old platform: the handler gets the character code of the
+// key (a printable character its Unicode value, Backspace 8, Enter 13, Ctrl+A..Ctrl+Z 1..26,
+// so Ctrl+C is 3 and Ctrl+V is 22). Setting it to 0 cancels the key; another code is typed
+// instead (at the caret, replacing the selection); left unchanged, the key goes on as usual.
+// Keys without a character code (arrows, Delete, ...) do not reach the handler.
+using KeyPressHandler = std::function<void(int& keyAscii)>;
+
+// Works on a QLineEdit, a QPlainTextEdit and an editable QComboBox. The filter belongs to
+// the field and lives as long as it.
+void installKeyPressHandler(QWidget* field, KeyPressHandler handler);
+
+// The character code of a key press as the handler sees it, 0 for a key without one.
+int keyAscii(const QKeyEvent& event);
+
+// The text of any text-bearing control: a field's text, a combo box's edit text, a label's
+// or button's caption.
+QString fieldText(const QWidget* control);
+void setFieldText(QWidget* control, const QString& text);

@@ -1,0 +1,174 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QWidget>
+#include <map>
+#include <memory>
+
+#include "app/controls.h"
+#include "app/dialogs.h"
+#include "app/shared_state.h"
+#include "plot/recording_surface.h"
+#include "plot/surface.h"
+
+class PlotWidget;
+
+// The program's one window. Every control is a public member named as the control; an element
+// of a control array, lblP(30), is the member lblP_30 with the objectName "lblP(30)". The
+// module-level variables are inherited from SharedState, so handlers read NullpunktY directly.
+class frmFunktion : public QWidget, public SharedState {
+    Q_OBJECT
+  public:
+    explicit frmFunktion(Dialogs& dialogs, QWidget* parent = nullptr);
+    ~frmFunktion() override;
+
+    // The message boxes and the colour chooser (the old comdlg1).
+    Dialogs& dialogs;
+
+    // Where drawings go: the window's painter, or the painter and an attached recorder.
+    Surface& surface();
+    // Every primitive from now on goes to the painter and to the recorder as well.
+    void attachRecorder(RecordingSurface& recorder);
+    PlotWidget& painterSurface() { return *painter_; }
+
+    // The window's mouse pointer: the hourglass while on, the default arrow otherwise.
+    void setHourglass(bool on);
+    bool hourglass() const { return hourglass_; }
+
+    // Elements of the control arrays by index: lblF(0), lblF(31)..lblF(34), lblP(0)..lblP(33).
+    Label* lblF(int index) const;
+    Label* lblP(int index) const;
+
+    // Plotting: axes, grid lines, the first drawing and the grid button.
+    void ZeichneAchsen();
+    void ZeichneHilfslinien();
+    void Timer1_Timer();
+    void cbHL_Click();
+    void HilfslinienAus();  // the grid-off redraw: clear the surface, draw the axes
+
+    // Coefficients
+    Label* lblF_0;
+    TextField* txtA;
+    Label* lblF_31;
+    TextField* txtB;
+    Label* lblF_32;
+    TextField* txtC;
+    Label* lblF_33;
+    TextField* txtD;
+    Label* lblF_34;
+    TextField* txtE;
+    QPushButton* btCKo;
+
+    // Function fields
+    Label* Label6;
+    Label *lblF1, *lblF2, *lblF3, *lblF4, *lblF5;
+    QRadioButton *ob1, *ob2, *ob3, *ob4, *obHG;
+    Label *Label5, *Label15, *Label17, *Label48, *Label47;
+    MemoField *txtFKT1, *txtFKT2, *txtFKT3, *txtFKT4, *txtHilfsgleichung;
+    QPushButton *btZ1, *btZ2, *btZ3, *btZ4, *btZHG;
+    QPushButton *btCF1, *btCF2, *btCF3, *btCF4, *btCHG;
+
+    // Line widths and drawing style
+    QComboBox* cbKreuz;
+    QComboBox* cbStrich;
+    QCheckBox* cbStrichstärke;
+    QFrame* frame1;
+    Label* Label18;
+    QRadioButton* obStrich;
+    Label* Label19;
+    QRadioButton* obPunkt;
+
+    // Term editor and keypad
+    MemoField* txtF;
+    QPushButton *bt0, *bt1, *bt2, *bt3, *bt4, *bt5, *bt6, *bt7, *bt8, *bt9, *btDP;
+    QPushButton* btHelpFKT;
+    QPushButton *btKa, *btKz, *btPl, *btMa, *btMi, *btGe, *btX, *btHo;
+    QPushButton *btABS, *btSQR, *btLOG, *btEXP, *btSGN, *btSIN, *btCOS, *btTAN;
+    QPushButton *btINT, *btATN, *btPI, *btE, *btFIX, *btBS;
+
+    // Value at X
+    QRadioButton* obX;
+    Label* lblXT;
+    TextField* txtX;
+    QPushButton* btCVX;
+    Label* Label2;
+    Label* lblErgebnis;
+    QPushButton* btC;
+    QPushButton* btBerechnen;
+
+    // Curve analysis and results
+    QPushButton* btCKD;
+    QPushButton* btStartKD;
+    Label *lblP_30, *lblP_31, *lblP_32, *lblP_33;
+    Label *lblP_0, *lblP_1, *lblP_2, *lblP_3;
+    TextField *txtP01X, *txtP02X, *txtP03X, *txtP04X;
+    Label *lblP_20, *lblP_21, *lblP_22, *lblP_23;
+    TextField *txtP01Y, *txtP02Y, *txtP03Y, *txtP04Y;
+    Label *lblP_10, *lblP_11, *lblP_12, *lblP_13;
+    Label *lblP_5, *lblP_6, *lblP_7;
+    TextField *txtPE1X, *txtPE2X, *txtPE3X;
+    Label *lblP_25, *lblP_26, *lblP_27;
+    TextField *txtPE1Y, *txtPE2Y, *txtPE3Y;
+    Label *lblP_15, *lblP_16, *lblP_17;
+    Label *lblMMPE1, *lblMMPE2, *lblMMPE3;
+    Label *lblP_8, *lblP_9;
+    TextField *txtPW1X, *txtPW2X;
+    Label *lblP_28, *lblP_29;
+    TextField *txtPW1Y, *txtPW2Y;
+    Label *lblP_18, *lblP_19;
+    Label* lblP_4;
+    TextField* txtPYX;
+    Label* lblP_24;
+    TextField* txtPYY;
+    Label* lblP_14;
+
+    // Plot settings
+    QPushButton* cbBackC;
+    Label* lblHGF;
+    QPushButton* cbAHC;
+    Label* lblFAH;
+    QPushButton* btReset;
+    Label* Label1;
+    Label* lblZoom;
+    Label* Label7;
+    TextField* txtIX1;
+    Label* Label8;
+    TextField* txtIX2;
+    Label* Label9;
+    TextField* txtIY1;
+    Label* Label10;
+    TextField* txtIY2;
+    Label* Label11;
+    QPushButton* cbHL;
+    Label* Label12;
+    QComboBox* txtXA;
+    Label* Label13;
+    QComboBox* txtYA;
+    Label* Label14;
+    Label* Label16;
+    Label* lblPo;
+    Label* lblBG;
+
+    // Help and other controls
+    QPushButton* btHilfe;
+    Label* Label4;
+    QTimer* Timer1;
+
+  protected:
+    // Form_Unload: closing the main window closes every other window of the program.
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildControls();  // frmFunktion_layout.cpp
+    void connectPlotHandlers();
+
+    PlotWidget* painter_ = nullptr;
+    std::unique_ptr<SurfaceTee> tee_;
+    bool hourglass_ = false;
+    std::map<int, Label*> lblFArray_, lblPArray_;
+};

@@ -1,0 +1,69 @@
+#include <QString>
+
+#include "app/frmFunktion.h"
+#include "base/failure.h"
+#include "plot/axes.h"
+#include "plot/grid.h"
+
+namespace {
+
+const QString gridOn = "Hilfslinien AUS";  // the caption offers to switch the grid off
+const QString gridOff = "Hilfslinien EIN";
+
+std::string text(const QWidget* control) { return fieldText(control).toStdString(); }
+
+}  // namespace
+
+void frmFunktion::connectPlotHandlers() {
+    connect(Timer1, &QTimer::timeout, this, &frmFunktion::Timer1_Timer);
+    connect(cbHL, &QPushButton::clicked, this, [this] { cbHL_Click(); });
+}
+
+void frmFunktion::ZeichneAchsen() {
+    const plot::Ranges ranges{text(txtIX1), text(txtIX2), text(txtIY1), text(txtIY2)};
+    try {
+        // drawAxes ends every failure itself; nothing may escape into the event loop anyway.
+        plot::drawAxes(surface(), ranges, text(cbKreuz), AchsenFarbe, NullpunktX, NullpunktY);
+    } catch (const Failure&) {
+    }
+}
+
+void frmFunktion::ZeichneHilfslinien() {
+    if (cbHL->text() == gridOff) return;
+    setHourglass(true);
+    const plot::Ranges ranges{text(txtIX1), text(txtIX2), text(txtIY1), text(txtIY2)};
+    try {
+        plot::drawGrid(surface(), ranges, text(txtXA), text(txtYA), NullpunktX, NullpunktY,
+                       AchsenFarbe);
+    } catch (const Failure&) {
+        // Lines already drawn stay.
+    }
+    setHourglass(false);
+}
+
+// The first drawing, one second after start; the timer does not fire again.
+void frmFunktion::Timer1_Timer() {
+    ZeichneAchsen();
+    ZeichneHilfslinien();
+    Timer1->stop();
+}
+
+void frmFunktion::HilfslinienAus() {
+    surface().clear();
+    ZeichneAchsen();
+}
+
+void frmFunktion::cbHL_Click() {
+    setHourglass(true);
+    try {
+        if (cbHL->text() == gridOff) {
+            cbHL->setText(gridOn);
+            ZeichneHilfslinien();
+        } else if (cbHL->text() == gridOn) {
+            cbHL->setText(gridOff);
+            HilfslinienAus();
+        }
+    } catch (const Failure&) {
+    }
+    setHourglass(false);
+}

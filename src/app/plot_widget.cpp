@@ -1,0 +1,112 @@
+#include "app/plot_widget.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double twipsPerPixel = 15;
+
+QColor toQColor(Colour c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+}  // namespace
+
+PlotWidget::PlotWidget(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setGeometry(left / 15, top / 15, side / 15, side / 15);
+    ensureImage();
+}
+
+void PlotWidget::ensureImage() {
+    const double ratio = devicePixelRatioF();
+    const QSize size(std::lround(width() * ratio), std::lround(height() * ratio));
+    if (!image_.isNull() && image_.size() == size) return;
+    if (painter_.isActive()) painter_.end();
+    QImage fresh(size, QImage::Format_ARGB32_Premultiplied);
+    fresh.fill(Qt::transparent);
+    if (!image_.isNull()) {
+        QPainter p(&fresh);
+        p.drawImage(fresh.rect(), image_);
+    }
+    image_ = std::move(fresh);
+    ratio_ = ratio;
+    hasLast_ = false;
+}
+
+QPointF PlotWidget::toPixels(float x, float y) const {
+    return {(x - left) / twipsPerPixel * ratio_, (y - top) / twipsPerPixel * ratio_};
+}
+
+void PlotWidget::clear() {
+    if (painter_.isActive()) painter_.end();
+    ensureImage();
+    image_.fill(Qt::transparent);
+    hasLast_ = false;
+    scheduleUpdate();
+}
+
+// Opens the painter for a stroke; false when the stroke repeats the one before exactly.
+bool PlotWidget::begin(const Stroke& stroke) {
+    if (hasLast_ && stroke == last_) return false;
+    last_ = stroke;
+    hasLast_ = true;
+    const int pixels = std::max(1, static_cast<int>(std::lround(stroke.width * ratio_)));
+    if (!painter_.isActive()) {
+        painter_.begin(&image_);
+        penPixels_ = 0;
+    }
+    if (penPixels_ != pixels || penColour_ != stroke.colour) {
+        QPen pen(toQColor(stroke.colour));
+        pen.setWidth(pixels == 1 ? 0 : pixels);
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+        painter_.setPen(pen);
+        penPixels_ = pixels;
+        penColour_ = stroke.colour;
+    }
+    scheduleUpdate();
+    return true;
+}
+
+namespace {
+
+// Device pixel coordinates, clamped far outside the image so that huge values stay sane.
+int pixel(double v) { return static_cast<int>(std::lround(std::clamp(v, -1e6, 1e6))); }
+
+}  // namespace
+
+void PlotWidget::line(float x1, float y1, float x2, float y2, Colour colour) {
+    const QPointF a = toPixels(x1, y1), b = toPixels(x2, y2);
+    if (!std::isfinite(a.x() + a.y() + b.x() + b.y())) return;
+    const Stroke s{true, pixel(a.x()), pixel(a.y()), pixel(b.x()), pixel(b.y()), colour, width_};
+    if (!begin(s)) return;
+    painter_.drawLine(s.x1, s.y1, s.x2, s.y2);
+}
+
+void PlotWidget::point(float x, float y, Colour colour) {
+    const QPointF a = toPixels(x, y);
+    if (!std::isfinite(a.x() + a.y())) return;
+    const Stroke s{false, pixel(a.x()), pixel(a.y()), 0, 0, colour, width_};
+    if (!begin(s)) return;
+    painter_.drawPoint(s.x1, s.y1);
+}
+
+void PlotWidget::scheduleUpdate() {
+    if (updatePending_) return;
+    updatePending_ = true;
+    update();
+}
+
+QImage PlotWidget::picture() {
+    if (painter_.isActive()) painter_.end();
+    return image_;
+}
+
+void PlotWidget::paintEvent(QPaintEvent*) {
+    updatePending_ = false;
+    if (painter_.isActive()) painter_.end();
+    ensureImage();
+    QPainter p(this);
+    p.drawImage(QRectF(rect()), image_);
+}
