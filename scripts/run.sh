@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Set up, build and start Polyskop.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+cmake --preset release
+cmake --build --preset release --target polyskop
+exec build/release/src/polyskop
