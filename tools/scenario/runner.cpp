@@ -1,0 +1,340 @@
+#include "runner.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <memory>
+
+#include "app/controls.h"
+#include "app/frmFunktion.h"
+#include "plot/recording_surface.h"
+#include "script_line.h"
+#include "scripted_dialogs.h"
+#include "targets.h"
+
+namespace {
+
+struct LineError {
+    QString what;
+};
+
+// The widget that receives the keys of a control (a combo box types into its edit field).
+QWidget* keyTarget(QWidget* control) {
+    if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit())
+        return combo->lineEdit();
+    return control;
+}
+
+void setCaret(QWidget* control, int from, int to) {
+    QWidget* target = keyTarget(control);
+    if (auto* line = qobject_cast<QLineEdit*>(target)) {
+        if (from == to)
+            line->setCursorPosition(from);
+        else
+            line->setSelection(from, to - from);
+    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(target)) {
+        QTextCursor cursor = memo->textCursor();
+        cursor.setPosition(from);
+        cursor.setPosition(to, QTextCursor::KeepAnchor);
+        memo->setTextCursor(cursor);
+    } else {
+        throw LineError{"control " + control->objectName() + " has no caret"};
+    }
+}
+
+int textLength(QWidget* control) { return fieldText(control).size(); }
+
+// Gives the control the focus; with caretToEnd the caret goes behind the text, nothing selected.
+void focus(QWidget* control, bool caretToEnd) {
+    QWidget* target = keyTarget(control);
+    const bool had = QApplication::focusWidget() == target;
+    control->window()->activateWindow();
+    target->setFocus(Qt::OtherFocusReason);
+    if (caretToEnd || !had) {
+        if (qobject_cast<QLineEdit*>(target) || qobject_cast<QPlainTextEdit*>(target))
+            setCaret(control, textLength(control), textLength(control));
+    }
+}
+
+void sendKey(QWidget* control, Qt::Key key, Qt::KeyboardModifiers modifiers, const QString& text) {
+    QWidget* target = keyTarget(control);
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+    QApplication::sendEvent(target, &release);
+}
+
+void typeCharacter(QWidget* control, QChar c) {
+    const ushort code = c.unicode();
+    Qt::Key key = Qt::Key_unknown;
+    if (code >= 0x20 && code < 0x7F) key = static_cast<Qt::Key>(QChar(c).toUpper().unicode());
+    if (c == '\n' || c == '\r') key = Qt::Key_Return;
+    if (c == '\t') key = Qt::Key_Tab;
+    sendKey(control, key, Qt::NoModifier, c == '\n' ? QString("\r") : QString(c));
+}
+
+void pressKey(QWidget* control, const QString& name) {
+    struct Named {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* text;
+    };
+    static const Named keys[] = {
+        {"Enter", Qt::Key_Return, Qt::NoModifier, "\r"},
+        {"Backspace", Qt::Key_Backspace, Qt::NoModifier, "\b"},
+        {"Tab", Qt::Key_Tab, Qt::NoModifier, "\t"},
+        {"Left", Qt::Key_Left, Qt::NoModifier, ""},
+        {"Right", Qt::Key_Right, Qt::NoModifier, ""},
+        {"Home", Qt::Key_Home, Qt::NoModifier, ""},
+        {"End", Qt::Key_End, Qt::NoModifier, ""},
+        {"Ctrl+C", Qt::Key_C, Qt::ControlModifier, "\x03"},
+        {"Ctrl+V", Qt::Key_V, Qt::ControlModifier, "\x16"},
+    };
+    for (const auto& k : keys)
+        if (name == k.name) return sendKey(control, k.key, k.modifiers, k.text);
+    throw LineError{"unknown key " + name};
+}
+
+QPoint pixels(int xTwips, int yTwips) { return {xTwips / 15, yTwips / 15}; }
+
+// One window and everything a file does to it.
+class Session {
+  public:
+    Session(QTextStream& out, Runner& counts)
+        : out_(out),
+          counts_(counts),
+          dialogs_([this](const QString& line) { print(line); }),
+          window_(std::make_unique<frmFunktion>(dialogs_)) {
+        window_->attachRecorder(recorder_);
+        // Time does not pass by itself: the timer's tick comes only from `tick`.
+        window_->Timer1->blockSignals(true);
+        window_->show();
+        window_->activateWindow();
+        QApplication::processEvents();
+    }
+
+    ~Session() {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != window_.get()) w->close();
+        window_->hide();
+        QApplication::processEvents();
+    }
+
+    void run(const QString& fileName, int lineNumber, const ScriptLine& line);
+
+  private:
+    void print(const QString& text) { out_ << text << '\n'; }
+    QWidget* control(const QString& name) {
+        QWidget* c = findControl(*window_, name);
+        if (!c) throw LineError{"unknown control " + name};
+        return c;
+    }
+    QString value(const QString& target) {
+        QString error;
+        auto v = readTarget(*window_, recorder_, target, error);
+        if (!v) throw LineError{error};
+        return *v;
+    }
+    void expectMessage(const QString& where, const ScriptLine& line);
+    void expectNoMessage(const QString& where);
+    void fail(const QString& where, const QString& what, const QString& expected,
+              const QString& got) {
+        ++counts_.failed;
+        print(where + ": FAIL " + what + " expected " + quote(expected) + " got " + quote(got));
+    }
+
+    QTextStream& out_;
+    Runner& counts_;
+    ScriptedDialogs dialogs_;
+    RecordingSurface recorder_;
+    std::unique_ptr<frmFunktion> window_;
+};
+
+void requireWords(const ScriptLine& line, int count, const char* usage) {
+    if (line.words.size() != count) throw LineError{QString("usage: ") + usage};
+}
+
+QString quotedArgument(const ScriptLine& line, int index) {
+    if (index >= line.words.size() || !line.quoted[index])
+        throw LineError{"expected a text in double quotes"};
+    return line.words[index];
+}
+
+int number(const QString& text) {
+    bool ok = false;
+    int v = text.toInt(&ok);
+    if (!ok) throw LineError{"not a number: " + text};
+    return v;
+}
+
+void Session::run(const QString& fileName, int lineNumber, const ScriptLine& line) {
+    const QString where = fileName + ":" + QString::number(lineNumber);
+    const QString command = line.words[0];
+    if (command == "type") {
+        requireWords(line, 3, "type CONTROL \"TEXT\"");
+        QWidget* c = control(line.words[1]);
+        const QString text = quotedArgument(line, 2);
+        focus(c, true);
+        for (QChar ch : text) typeCharacter(c, ch);
+    } else if (command == "key") {
+        requireWords(line, 3, "key CONTROL KEY");
+        QWidget* c = control(line.words[1]);
+        focus(c, false);
+        pressKey(c, line.words[2]);
+    } else if (command == "caret") {
+        requireWords(line, 3, "caret CONTROL POS");
+        QWidget* c = control(line.words[1]);
+        focus(c, false);
+        const int pos = number(line.words[2]);
+        setCaret(c, pos, pos);
+    } else if (command == "select") {
+        requireWords(line, 4, "select CONTROL FROM TO");
+        QWidget* c = control(line.words[1]);
+        focus(c, false);
+        setCaret(c, number(line.words[2]), number(line.words[3]));
+    } else if (command == "paste") {
+        requireWords(line, 3, "paste CONTROL \"TEXT\"");
+        QWidget* c = control(line.words[1]);
+        QApplication::clipboard()->setText(quotedArgument(line, 2));
+        focus(c, false);
+        pressKey(c, "Ctrl+V");
+    } else if (command == "set") {
+        requireWords(line, 3, "set CONTROL \"TEXT\"");
+        setFieldText(control(line.words[1]), quotedArgument(line, 2));
+    } else if (command == "click" || command == "dblclick") {
+        requireWords(line, 2, "click CONTROL");
+        QWidget* c = control(line.words[1]);
+        const QPoint centre = c->rect().center();
+        if (command == "click")
+            QTest::mouseClick(c, Qt::LeftButton, Qt::NoModifier, centre);
+        else
+            QTest::mouseDClick(c, Qt::LeftButton, Qt::NoModifier, centre);
+    } else if (command == "mouse") {
+        if (line.words.size() != 5 && line.words.size() != 6)
+            throw LineError{"usage: mouse CONTROL BUTTON X Y [MODIFIERS]"};
+        QWidget* c = control(line.words[1]);
+        const QString b = line.words[2];
+        if (b != "left" && b != "right") throw LineError{"unknown mouse button " + b};
+        Qt::KeyboardModifiers mods = Qt::NoModifier;
+        if (line.words.size() == 6) {
+            const QString m = line.words[5];
+            if (m == "Shift")
+                mods = Qt::ShiftModifier;
+            else if (m == "Ctrl")
+                mods = Qt::ControlModifier;
+            else if (m == "Shift+Ctrl")
+                mods = Qt::ShiftModifier | Qt::ControlModifier;
+            else
+                throw LineError{"unknown modifiers " + m};
+        }
+        QTest::mouseClick(c, b == "left" ? Qt::LeftButton : Qt::RightButton, mods,
+                          pixels(number(line.words[3]), number(line.words[4])));
+    } else if (command == "pick") {
+        requireWords(line, 3, "pick CONTROL \"ITEM\"");
+        auto* combo = qobject_cast<QComboBox*>(control(line.words[1]));
+        if (!combo) throw LineError{line.words[1] + " is not a drop-down list"};
+        const int index = combo->findText(quotedArgument(line, 2));
+        if (index < 0) throw LineError{"no item " + quote(line.words[2])};
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+        emit combo->textActivated(combo->itemText(index));
+    } else if (command == "colour") {
+        requireWords(line, 2, "colour #RRGGBB|cancel");
+        const QString answer = line.words[1];
+        if (answer == "cancel") {
+            dialogs_.queueColour(std::nullopt);
+        } else {
+            bool ok = answer.size() == 7 && answer[0] == '#';
+            const uint v = answer.mid(1).toUInt(&ok, 16);
+            if (!ok || answer.size() != 7) throw LineError{"bad colour " + answer};
+            dialogs_.queueColour(rgb((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF));
+        }
+    } else if (command == "tick") {
+        requireWords(line, 1, "tick");
+        if (window_->Timer1->isActive()) window_->Timer1_Timer();
+    } else if (command == "close") {
+        requireWords(line, 1, "close");
+        window_->close();
+    } else if (command == "show") {
+        requireWords(line, 2, "show TARGET");
+        print(line.words[1] + " = " + quote(value(line.words[1])));
+    } else if (command == "expect") {
+        if (line.words.size() >= 2 && line.words[1] == "message" && !line.quoted[1])
+            return expectMessage(where, line);
+        if (line.words.size() == 2 && line.words[1] == "nomessage") return expectNoMessage(where);
+        requireWords(line, 3, "expect TARGET \"VALUE\"");
+        const QString expected = quotedArgument(line, 2);
+        const QString got = value(line.words[1]);
+        if (got == expected)
+            ++counts_.passed;
+        else
+            fail(where, line.words[1], expected, got);
+    } else if (command == "snapshot") {
+        requireWords(line, 2, "snapshot FILE.png");
+        if (!window_->grab().save(line.words[1])) throw LineError{"cannot write " + line.words[1]};
+    } else {
+        throw LineError{"unknown command " + command};
+    }
+    QApplication::processEvents();
+}
+
+void Session::expectMessage(const QString& where, const ScriptLine& line) {
+    requireWords(line, 5, "expect message ICON \"TITLE\" \"TEXT\"");
+    const QString icon = line.words[2];
+    if (icon != "info" && icon != "stop" && icon != "none") throw LineError{"unknown icon " + icon};
+    const QString wanted =
+        icon + " " + quote(quotedArgument(line, 3)) + " " + quote(quotedArgument(line, 4));
+    if (dialogs_.expected >= dialogs_.shown.size())
+        return fail(where, "message", wanted, "no message");
+    const auto& m = dialogs_.shown[dialogs_.expected++];
+    const QString got = m.icon + " " + quote(m.title) + " " + quote(m.text);
+    if (got == wanted)
+        ++counts_.passed;
+    else
+        fail(where, "message", wanted, got);
+}
+
+void Session::expectNoMessage(const QString& where) {
+    if (dialogs_.expected >= dialogs_.shown.size()) {
+        ++counts_.passed;
+        return;
+    }
+    const auto& m = dialogs_.shown[dialogs_.expected];
+    dialogs_.expected = dialogs_.shown.size();
+    fail(where, "nomessage", "", m.icon + " " + quote(m.title) + " " + quote(m.text));
+}
+
+}  // namespace
+
+bool Runner::runFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        out_ << path << ":0: error: cannot open the file\n";
+        hadError = true;
+        return false;
+    }
+    const QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
+    Session session(out_, *this);
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].trimmed().isEmpty() ? QString() : lines[i];
+        if (line.isEmpty() || line.trimmed().startsWith('#')) continue;
+        QString error;
+        auto parsed = splitLine(line.trimmed(), error);
+        try {
+            if (!parsed) throw LineError{error};
+            session.run(path, i + 1, *parsed);
+        } catch (const LineError& e) {
+            out_ << path << ":" << (i + 1) << ": error: " << e.what << '\n';
+            hadError = true;
+            return false;
+        }
+        out_.flush();
+    }
+    return true;
+}

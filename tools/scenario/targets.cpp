@@ -1,0 +1,129 @@
+#include "targets.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <charconv>
+#include <map>
+
+#include "app/controls.h"
+#include "app/frmFunktion.h"
+#include "plot/recording_surface.h"
+
+namespace {
+
+QString yesNo(bool on) { return on ? "yes" : "no"; }
+
+// The shortest text that reads back to the same double, with a decimal point.
+QString shortest(double value) {
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, value);
+    return QString::fromLatin1(buf, static_cast<int>(res.ptr - buf));
+}
+
+QString colourName(const QColor& c) {
+    return QString::asprintf("#%02X%02X%02X", c.red(), c.green(), c.blue());
+}
+
+std::optional<QString> sharedVariable(const frmFunktion& w, const QString& name) {
+    static const std::map<QString, double SharedState::*> numbers = {
+        {"KoeffA", &SharedState::KoeffA}, {"KoeffB", &SharedState::KoeffB},
+        {"KoeffC", &SharedState::KoeffC}, {"KoeffD", &SharedState::KoeffD},
+        {"KoeffE", &SharedState::KoeffE}, {"Abl1A", &SharedState::Abl1A},
+        {"Abl1B", &SharedState::Abl1B},   {"Abl1C", &SharedState::Abl1C},
+        {"Abl1D", &SharedState::Abl1D},   {"Abl2A", &SharedState::Abl2A},
+        {"Abl2B", &SharedState::Abl2B},   {"Abl2C", &SharedState::Abl2C},
+        {"Abl3A", &SharedState::Abl3A},   {"Abl3B", &SharedState::Abl3B},
+        {"HGA", &SharedState::HGA},       {"HGB", &SharedState::HGB},
+        {"HGC", &SharedState::HGC},       {"HGD", &SharedState::HGD},
+        {"Pi", &SharedState::Pi}};
+    if (auto it = numbers.find(name); it != numbers.end()) return shortest(w.*(it->second));
+    if (name == "NullpunktX") return shortest(w.NullpunktX);
+    if (name == "NullpunktY") return shortest(w.NullpunktY);
+    if (name == "AchsenFarbe") return QString::fromStdString(colourText(w.AchsenFarbe));
+    if (name == "EingabeOK") return yesNo(w.EingabeOK);
+    return std::nullopt;
+}
+
+QPalette::ColorRole backgroundRole(const QWidget* control) {
+    if (qobject_cast<const QLineEdit*>(control) || qobject_cast<const QPlainTextEdit*>(control) ||
+        qobject_cast<const QComboBox*>(control))
+        return QPalette::Base;
+    if (qobject_cast<const QAbstractButton*>(control)) return QPalette::Button;
+    return QPalette::Window;
+}
+
+std::optional<int> caretOf(const QWidget* control) {
+    if (auto* line = qobject_cast<const QLineEdit*>(control)) return line->cursorPosition();
+    if (auto* memo = qobject_cast<const QPlainTextEdit*>(control))
+        return memo->textCursor().position();
+    if (auto* combo = qobject_cast<const QComboBox*>(control); combo && combo->lineEdit())
+        return combo->lineEdit()->cursorPosition();
+    return std::nullopt;
+}
+
+// The control that a focused inner widget (a combo box's edit field) belongs to.
+QString controlName(QWidget* widget, frmFunktion& window) {
+    for (QWidget* w = widget; w && w != &window; w = w->parentWidget())
+        if (!w->objectName().isEmpty() && findControl(window, w->objectName()) == w)
+            return w->objectName();
+    return widget == &window ? window.objectName() : QString();
+}
+
+}  // namespace
+
+QWidget* findControl(frmFunktion& window, const QString& name) {
+    if (name.isEmpty()) return nullptr;
+    return window.findChild<QWidget*>(name);
+}
+
+std::optional<QString> readTarget(frmFunktion& window, const RecordingSurface& recorder,
+                                  const QString& target, QString& error) {
+    if (target == "focus") return controlName(QApplication::focusWidget(), window);
+    if (target == "pointer") return window.hourglass() ? "hourglass" : "arrow";
+    if (target == "windows") {
+        QStringList captions{window.windowTitle()};
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != &window && w->isVisible() && w->isWindow()) captions << w->windowTitle();
+        return captions.join('|');
+    }
+    if (target == "surface.lines") return QString::number(recorder.lines());
+    if (target == "surface.points") return QString::number(recorder.points());
+    if (target == "surface.width") return QString::number(window.surface().penWidth());
+    if (target == "surface.list") return QString::fromStdString(recorder.list());
+    if (target == "Timer1.enabled") return yesNo(window.Timer1->isActive());
+    if (auto value = sharedVariable(window, target)) return value;
+
+    const int dot = target.lastIndexOf('.');
+    const QString name = dot < 0 ? target : target.left(dot);
+    const QString property = dot < 0 ? "text" : target.mid(dot + 1);
+    QWidget* control = findControl(window, name);
+    if (!control) {
+        error = "unknown control or target " + name;
+        return std::nullopt;
+    }
+    if (property == "text") return fieldText(control);
+    if (property == "visible") return yesNo(!control->isHidden());
+    if (property == "enabled") return yesNo(control->isEnabled());
+    if (property == "tooltip") return control->toolTip();
+    if (property == "colour") return colourName(control->palette().color(backgroundRole(control)));
+    if (property == "place") {
+        const QRect g = control->geometry();
+        return QString("%1 %2 %3 %4")
+            .arg(g.x() * 15)
+            .arg(g.y() * 15)
+            .arg(g.width() * 15)
+            .arg(g.height() * 15);
+    }
+    if (property == "checked") {
+        if (auto* button = qobject_cast<QAbstractButton*>(control); button && button->isCheckable())
+            return yesNo(button->isChecked());
+    }
+    if (property == "caret") {
+        if (auto caret = caretOf(control)) return QString::number(*caret);
+    }
+    error = "control " + name + " has no property " + property;
+    return std::nullopt;
+}
