@@ -8,7 +8,7 @@
 // Message boxes and the colour chooser, reached through one interface so that tests and
 // polyskop-scenario can answer them.
 class Dialogs {
-public:
+  public:
     enum class Icon { None, Info, Stop };
 
     virtual ~Dialogs() = default;
@@ -20,7 +20,7 @@ public:
 
 // The real dialogs: QMessageBox and QColorDialog.
 class QtDialogs : public Dialogs {
-public:
+  public:
     void message(Icon icon, const QString& title, const QString& text) override;
     std::optional<Colour> chooseColour() override;
 };

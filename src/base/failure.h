@@ -15,11 +15,11 @@ constexpr int SyntaxError = 1002;
 }  // namespace failure
 
 class Failure : public std::exception {
-public:
+  public:
     explicit Failure(int number) : number_(number) {}
     int number() const noexcept { return number_; }
     const char* what() const noexcept override { return "Polyskop run-time failure"; }
 
-private:
+  private:
     int number_;
 };

@@ -43,7 +43,7 @@ Decimal toDecimal(double value) {
 // Plain digits of |value| with `decimals` places, halves away from zero, from the 15-digit
 // decimal form; returns the integer part and the fraction as digit strings.
 std::pair<std::string, std::string> roundedDigits(const Decimal& d, int decimals) {
-    std::string all;  // digits of 10^decimals × |value|, before rounding
+    std::string all;                     // digits of 10^decimals × |value|, before rounding
     int intLen = d.exponent + decimals;  // how many digits of d.digits are kept
     if (d.digits.empty() || intLen < 0) return {"0", std::string(decimals, '0')};
     std::string kept;

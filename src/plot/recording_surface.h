@@ -7,7 +7,7 @@
 
 // Keeps every primitive in drawing order, for tests and the scenario runner.
 class RecordingSurface : public Surface {
-public:
+  public:
     struct Primitive {
         bool isLine;
         float x1, y1, x2, y2;  // a point uses x1, y1
@@ -31,14 +31,14 @@ public:
     // One primitive a line: "line X1 Y1 X2 Y2 #RRGGBB W" or "point X Y #RRGGBB W".
     std::string list() const;
 
-private:
+  private:
     std::vector<Primitive> primitives_;
     int width_ = 1;
 };
 
 // Sends every call to two surfaces: the window's painter and a recorder.
 class SurfaceTee : public Surface {
-public:
+  public:
     SurfaceTee(Surface& first, Surface& second) : first_(first), second_(second) {}
     void clear() override { first_.clear(), second_.clear(); }
     void setPenWidth(int width) override { first_.setPenWidth(width), second_.setPenWidth(width); }
@@ -50,7 +50,7 @@ public:
         first_.point(x, y, colour), second_.point(x, y, colour);
     }
 
-private:
+  private:
     Surface& first_;
     Surface& second_;
 };

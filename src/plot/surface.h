@@ -12,7 +12,7 @@ constexpr Colour rgb(int r, int g, int b) {
 // Where axes, grid lines and curves go. Coordinates are twips of the window's client area;
 // the pen width is in pixels and applies to every primitive drawn after it was set.
 class Surface {
-public:
+  public:
     virtual ~Surface() = default;
     virtual void clear() = 0;
     virtual void setPenWidth(int width) = 0;
