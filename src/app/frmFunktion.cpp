@@ -71,6 +71,7 @@ frmFunktion::frmFunktion(Dialogs& dialogs, QWidget* parent)
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(1000);
     connectPlotHandlers();
+    connectPlottingHandlers();
     Timer1->start();
 }
 

@@ -51,6 +51,50 @@ class frmFunktion : public QWidget, public SharedState {
     void cbHL_Click();
     void HilfslinienAus();  // the grid-off redraw: clear the surface, draw the axes
 
+    // Plotting: curves, range fields, zoom, colours
+    void ZeichneY();
+    void ZeichneY1();
+    void ZeichneY2();
+    void ZeichneY3();
+    void ZeichneHG();
+    void btZ1_Click();
+    void btZ2_Click();
+    void btZ3_Click();
+    void btZ4_Click();
+    void btZHG_Click();
+    void txtIX1_KeyPress(int& keyAscii);
+    void txtIX2_KeyPress(int& keyAscii);
+    void txtIY1_KeyPress(int& keyAscii);
+    void txtIY2_KeyPress(int& keyAscii);
+    void txtXA_KeyPress(int& keyAscii);
+    void txtYA_KeyPress(int& keyAscii);
+    void txtIX1_Change();
+    void txtIX2_Change();
+    void txtIY1_Change();
+    void txtIY2_Change();
+    // The list fields run these only for typing; setSpacingText runs them for the program.
+    Q_INVOKABLE void txtXA_Change();
+    Q_INVOKABLE void txtYA_Change();
+    // The program sets a spacing field's text: its change handler runs, the caret goes to the end.
+    void setSpacingText(QComboBox* field, const QString& text);
+    void lblBG_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
+    void lblPo_MouseDown(Qt::MouseButton button);
+    void lblPo_DblClick();
+    void btReset_Click();
+    void lblF1_Click();
+    void lblF2_Click();
+    void lblF3_Click();
+    void lblF4_Click();
+    void lblF5_Click();
+    void cbAHC_Click();
+    void lblFAH_Click();
+    void cbBackC_Click();
+    void lblHGF_Click();
+    void cbStrichstärke_Click();
+    // A control's background colour (the swatches, the plot square).
+    static Colour backColour(const QWidget* control);
+    static void setBackColour(QWidget* control, Colour colour);
+
     // Coefficients
     Label* lblF_0;
     TextField* txtA;
@@ -166,6 +210,7 @@ class frmFunktion : public QWidget, public SharedState {
   private:
     void buildControls();  // frmFunktion_layout.cpp
     void connectPlotHandlers();
+    void connectPlottingHandlers();
 
     PlotWidget* painter_ = nullptr;
     std::unique_ptr<SurfaceTee> tee_;

@@ -1,0 +1,78 @@
+// The colours of the curves, the axes and the plot background, and the two pen width lists.
+
+#include <QPalette>
+
+#include "app/frmFunktion.h"
+
+Colour frmFunktion::backColour(const QWidget* control) {
+    const QColor c = control->palette().color(QPalette::Window);
+    return rgb(c.red(), c.green(), c.blue());
+}
+
+void frmFunktion::setBackColour(QWidget* control, Colour colour) {
+    QPalette p = control->palette();
+    p.setColor(QPalette::Window,
+               QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF));
+    control->setPalette(p);
+    control->setAutoFillBackground(true);
+}
+
+namespace {
+
+// A curve's swatch takes the chosen colour; the curve itself is drawn in it next time.
+void chooseCurveColour(frmFunktion& w, Label* swatch) {
+    if (const auto colour = w.dialogs.chooseColour()) frmFunktion::setBackColour(swatch, *colour);
+}
+
+// Axes, grid and all five curves, after a colour that they all stand on.
+void redrawPlot(frmFunktion& w) {
+    w.ZeichneAchsen();
+    w.ZeichneHilfslinien();
+    w.btZ1_Click();
+    w.btZ2_Click();
+    w.btZ3_Click();
+    w.btZ4_Click();
+    w.btZHG_Click();
+    w.setHourglass(false);
+}
+
+void setWidth(QComboBox* list, bool visible) {
+    list->setVisible(visible);
+    list->setCurrentIndex(list->findText("2"));
+    list->setEditText("2");
+}
+
+}  // namespace
+
+void frmFunktion::lblF1_Click() { chooseCurveColour(*this, lblF1); }
+void frmFunktion::lblF2_Click() { chooseCurveColour(*this, lblF2); }
+void frmFunktion::lblF3_Click() { chooseCurveColour(*this, lblF3); }
+void frmFunktion::lblF4_Click() { chooseCurveColour(*this, lblF4); }
+void frmFunktion::lblF5_Click() { chooseCurveColour(*this, lblF5); }
+
+void frmFunktion::cbAHC_Click() {
+    const auto colour = dialogs.chooseColour();
+    if (!colour) return;
+    AchsenFarbe = *colour;
+    setBackColour(lblFAH, AchsenFarbe);
+    redrawPlot(*this);
+}
+
+void frmFunktion::lblFAH_Click() { cbAHC_Click(); }
+
+void frmFunktion::cbBackC_Click() {
+    const auto colour = dialogs.chooseColour();
+    if (!colour) return;
+    setBackColour(lblBG, *colour);
+    setBackColour(lblHGF, *colour);
+    redrawPlot(*this);
+}
+
+void frmFunktion::lblHGF_Click() { cbBackC_Click(); }
+
+// Either way both widths are back to 2; other widths hold only while the lists are shown.
+void frmFunktion::cbStrichstärke_Click() {
+    const bool shown = cbStrichstärke->isChecked();
+    setWidth(cbStrich, shown);
+    setWidth(cbKreuz, shown);
+}

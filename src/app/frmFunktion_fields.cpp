@@ -1,0 +1,115 @@
+// The range fields txtIX1 .. txtIY2 and the spacing fields txtXA, txtYA: key filters and
+// change handlers.
+
+#include <QLineEdit>
+
+#include "app/frmFunktion.h"
+#include "plot/range_fields.h"
+
+namespace {
+
+std::string text(const QWidget* control) { return fieldText(control).toStdString(); }
+
+void caretToEnd(QLineEdit* line) { line->setCursorPosition(static_cast<int>(line->text().size())); }
+
+void rangeKeyPress(QLineEdit* field, QWidget* next, int& keyAscii) {
+    const plot::KeyOutcome out = plot::rangeKey(keyAscii, text(field));
+    if (out.nextField) next->setFocus();
+    if (out.dropLast) {
+        field->setText(field->text().chopped(1));
+        caretToEnd(field);
+    }
+    keyAscii = out.key;
+}
+
+}  // namespace
+
+void frmFunktion::setSpacingText(QComboBox* field, const QString& text) {
+    if (field->currentText() == text) return;
+    field->setEditText(text);
+    caretToEnd(field->lineEdit());
+    field == txtXA ? txtXA_Change() : txtYA_Change();
+}
+
+namespace {
+
+void spacingKeyPress(frmFunktion& w, QComboBox* field, QWidget* next, int& keyAscii) {
+    const plot::KeyOutcome out = plot::spacingKey(keyAscii, text(field));
+    if (out.nextField) next->setFocus();
+    if (out.dropLast) w.setSpacingText(field, field->currentText().chopped(1));
+    keyAscii = out.key;
+}
+
+void rangeChange(frmFunktion& w, QLineEdit* field) {
+    if (auto completed = plot::completeRange(text(field))) {
+        field->setText(QString::fromStdString(*completed));
+        caretToEnd(field);
+    }
+    for (const QLineEdit* range : {w.txtIX1, w.txtIX2, w.txtIY1, w.txtIY2})
+        if (range->text().isEmpty()) return;
+    w.ZeichneAchsen();
+}
+
+void spacingChange(frmFunktion& w, QComboBox* field) {
+    if (auto completed = plot::completeSpacing(text(field)))
+        w.setSpacingText(field, QString::fromStdString(*completed));
+    if (plot::spacingDraws(text(field))) w.ZeichneHilfslinien();
+}
+
+}  // namespace
+
+void frmFunktion::txtIX1_KeyPress(int& keyAscii) { rangeKeyPress(txtIX1, txtIX2, keyAscii); }
+void frmFunktion::txtIX2_KeyPress(int& keyAscii) { rangeKeyPress(txtIX2, txtIY1, keyAscii); }
+void frmFunktion::txtIY1_KeyPress(int& keyAscii) { rangeKeyPress(txtIY1, txtIY2, keyAscii); }
+void frmFunktion::txtIY2_KeyPress(int& keyAscii) { rangeKeyPress(txtIY2, txtXA, keyAscii); }
+void frmFunktion::txtXA_KeyPress(int& keyAscii) { spacingKeyPress(*this, txtXA, txtYA, keyAscii); }
+void frmFunktion::txtYA_KeyPress(int& keyAscii) { spacingKeyPress(*this, txtYA, cbHL, keyAscii); }
+
+void frmFunktion::txtIX1_Change() { rangeChange(*this, txtIX1); }
+void frmFunktion::txtIX2_Change() { rangeChange(*this, txtIX2); }
+void frmFunktion::txtIY1_Change() { rangeChange(*this, txtIY1); }
+void frmFunktion::txtIY2_Change() { rangeChange(*this, txtIY2); }
+void frmFunktion::txtXA_Change() { spacingChange(*this, txtXA); }
+void frmFunktion::txtYA_Change() { spacingChange(*this, txtYA); }
+
+void frmFunktion::connectPlottingHandlers() {
+    installKeyPressHandler(txtIX1, [this](int& k) { txtIX1_KeyPress(k); });
+    installKeyPressHandler(txtIX2, [this](int& k) { txtIX2_KeyPress(k); });
+    installKeyPressHandler(txtIY1, [this](int& k) { txtIY1_KeyPress(k); });
+    installKeyPressHandler(txtIY2, [this](int& k) { txtIY2_KeyPress(k); });
+    installKeyPressHandler(txtXA, [this](int& k) { txtXA_KeyPress(k); });
+    installKeyPressHandler(txtYA, [this](int& k) { txtYA_KeyPress(k); });
+    connect(txtIX1, &QLineEdit::textChanged, this, [this] { txtIX1_Change(); });
+    connect(txtIX2, &QLineEdit::textChanged, this, [this] { txtIX2_Change(); });
+    connect(txtIY1, &QLineEdit::textChanged, this, [this] { txtIY1_Change(); });
+    connect(txtIY2, &QLineEdit::textChanged, this, [this] { txtIY2_Change(); });
+    // Only typing: a pick from the list changes the text without the change handler.
+    connect(txtXA->lineEdit(), &QLineEdit::textEdited, this, [this] { txtXA_Change(); });
+    connect(txtYA->lineEdit(), &QLineEdit::textEdited, this, [this] { txtYA_Change(); });
+
+    connect(lblBG, &Label::mouseDown, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
+                lblBG_MouseDown(button, shift, static_cast<float>(x), static_cast<float>(y));
+            });
+    connect(lblPo, &Label::mouseDown, this,
+            [this](Qt::MouseButton button) { lblPo_MouseDown(button); });
+    connect(lblPo, &Label::doubleClicked, this, [this] { lblPo_DblClick(); });
+    connect(btReset, &QPushButton::clicked, this, [this] { btReset_Click(); });
+
+    connect(lblF1, &Label::clicked, this, [this] { lblF1_Click(); });
+    connect(lblF2, &Label::clicked, this, [this] { lblF2_Click(); });
+    connect(lblF3, &Label::clicked, this, [this] { lblF3_Click(); });
+    connect(lblF4, &Label::clicked, this, [this] { lblF4_Click(); });
+    connect(lblF5, &Label::clicked, this, [this] { lblF5_Click(); });
+    connect(cbAHC, &QPushButton::clicked, this, [this] { cbAHC_Click(); });
+    connect(lblFAH, &Label::clicked, this, [this] { lblFAH_Click(); });
+    connect(cbBackC, &QPushButton::clicked, this, [this] { cbBackC_Click(); });
+    connect(lblHGF, &Label::clicked, this, [this] { lblHGF_Click(); });
+    connect(cbStrichstärke, &QCheckBox::toggled, this, [this] { cbStrichstärke_Click(); });
+
+    connect(btZ1, &QPushButton::clicked, this, [this] { btZ1_Click(); });
+    connect(btZ2, &QPushButton::clicked, this, [this] { btZ2_Click(); });
+    connect(btZ3, &QPushButton::clicked, this, [this] { btZ3_Click(); });
+    connect(btZ4, &QPushButton::clicked, this, [this] { btZ4_Click(); });
+    connect(btZHG, &QPushButton::clicked, this, [this] { btZHG_Click(); });
+}

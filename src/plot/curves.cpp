@@ -1,0 +1,128 @@
+#include "plot/curves.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "base/failure.h"
+#include "base/numtext.h"
+#include "plot/curve.h"
+#include "terms/evaluator.h"
+#include "terms/normterm.h"
+
+namespace plot {
+
+namespace {
+
+constexpr double intervals = 5000;
+constexpr double top = 1140, bottom = 8145;
+// The old platform's "invalid property value": a pen width below 1.
+constexpr int invalidPropertyValue = 380;
+
+double finite(double v) {
+    if (!std::isfinite(v)) throw Failure(failure::Overflow);
+    return v;
+}
+
+// The pen width text as a whole number of pixels, as the old platform's 16-bit property took it.
+int penWidthOf(const std::string& text) {
+    const double value = numtext::parse(text);
+    if (!(value >= -32768.5 && value < 32767.5)) throw Failure(failure::Overflow);
+    const std::int32_t width = numtext::toInt32(value);
+    if (width < 1) throw Failure(invalidPropertyValue);
+    return static_cast<int>(width);
+}
+
+// One evaluation: the value, or the number of the failure it met.
+struct Value {
+    double y = 0;
+    int failure = 0;
+};
+
+Value evaluate(const terms::Program& program, double x) {
+    try {
+        // A sample that is no longer finite has no number text to substitute.
+        if (!std::isfinite(x)) throw Failure(failure::Overflow);
+        return {program.sample(x), 0};
+    } catch (const Failure& f) {
+        return {0, f.number()};
+    }
+}
+
+}  // namespace
+
+int drawCurve(Surface& s, const Ranges& r, const Curve& c, std::int32_t nullpunktY) {
+    // Failures before the first sample do not end the drawing at once; the last one waits.
+    int pending = 0;
+    auto attempt = [&pending](auto&& work) {
+        try {
+            work();
+        } catch (const Failure& f) {
+            pending = f.number();
+        }
+    };
+    attempt([&] { s.setPenWidth(penWidthOf(c.penWidth)); });
+    if (c.term.empty()) return 0;
+
+    std::string term = c.kind == CurveKind::Single ? terms::NormTerm(c.term) : c.term;
+    std::replace(term.begin(), term.end(), ',', '.');
+    const terms::Program program = terms::compile(term);
+
+    double xmin = 0, xmax = 0, ymin = 0, ymax = 0, step = 0;
+    attempt([&] { xmin = numtext::parse(r.ix1); });
+    attempt([&] { xmax = numtext::parse(r.ix2); });
+    attempt([&] { ymin = numtext::parse(r.iy1); });
+    attempt([&] { ymax = numtext::parse(r.iy2); });
+    attempt([&] { step = finite(xmax - xmin) / intervals; });
+    // Equal bounds: the sampling would never advance.
+    if (step == 0) return 0;
+
+    const bool second = c.kind != CurveKind::Single;
+    bool first = true;
+    Value ahead;  // the value at x + step, which is the next sample's x
+    bool haveAhead = false;
+    for (double x = xmin; step > 0 ? x <= xmax : x >= xmax;) {
+        const double next = x + step;
+        Value here = haveAhead ? ahead : evaluate(program, x);
+        haveAhead = false;
+        if (first && here.failure == 0) here.failure = pending;
+        first = false;
+        if (here.failure != 0 && here.failure != failure::InvalidArgument) return here.failure;
+
+        if (here.failure == 0) {
+            Value there;
+            if (second) {
+                ahead = there = evaluate(program, next);
+                haveAhead = true;
+            }
+            if (there.failure != 0 && there.failure != failure::InvalidArgument)
+                return there.failure;
+            const bool inside =
+                ymin < here.y && here.y < ymax &&
+                (!second || (there.failure == 0 && ymin < there.y && there.y < ymax));
+            if (inside) {
+                try {
+                    const double px1 = finite(windowX(x, xmin, xmax));
+                    const double py1 = finite(windowY(here.y, nullpunktY, ymin, ymax));
+                    if (top < py1 && py1 < bottom) {
+                        if (c.kind == CurveKind::Lines) {
+                            const double px2 = finite(windowX(next, xmin, xmax));
+                            const double py2 = finite(windowY(there.y, nullpunktY, ymin, ymax));
+                            s.line(static_cast<float>(px1), static_cast<float>(py1),
+                                   static_cast<float>(px2), static_cast<float>(py2), c.colour);
+                        } else {
+                            s.point(static_cast<float>(px1), static_cast<float>(py1), c.colour);
+                        }
+                    }
+                } catch (const Failure& f) {
+                    return f.number();
+                }
+            }
+        }
+        // A step too small to change x any more ends the sampling.
+        if (next == x) break;
+        x = next;
+    }
+    return 0;
+}
+
+}  // namespace plot

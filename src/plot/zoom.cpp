@@ -1,0 +1,81 @@
+#include "plot/zoom.h"
+
+#include <cmath>
+
+#include "base/failure.h"
+#include "base/numtext.h"
+
+namespace plot {
+
+namespace {
+
+constexpr double side = 7005;
+constexpr double smallestSpacing = 0.00001;
+
+double finite(double v) {
+    if (!std::isfinite(v)) throw Failure(failure::Overflow);
+    return v;
+}
+
+// The common logarithm; a number not above 0 has none.
+double log10Of(double v) {
+    if (!(v > 0)) throw Failure(failure::InvalidArgument);
+    return std::log10(v);
+}
+
+}  // namespace
+
+WorldPoint clickToWorld(const Ranges& r, float x, float y) {
+    const double x1 = numtext::parse(r.ix1), x2 = numtext::parse(r.ix2);
+    const double y1 = numtext::parse(r.iy1), y2 = numtext::parse(r.iy2);
+    const double wx = finite(finite(finite(x2 - x1) * x) / side + x1);
+    const double wy = finite(y2 - finite(finite(y2 - y1) * y) / side);
+    return {wx, wy};
+}
+
+std::string pointCaption(double x, double y, int decimals) {
+    return "Po1( " + numtext::format(numtext::roundTo(x, decimals)) + " ; " +
+           numtext::format(numtext::roundTo(y, decimals)) + " )";
+}
+
+std::string readout(const Ranges& r, const std::string& zoomCaption, float x, float y) {
+    WorldPoint p = clickToWorld(r, x, y);
+    p.x = numtext::roundTo(p.x, 8);
+    p.y = numtext::roundTo(p.y, 8);
+    const double factor = numtext::toInt32(numtext::parse(zoomCaption));
+    const int decimals = numtext::toInt32(log10Of(factor) + 1);
+    return pointCaption(p.x, p.y, decimals);
+}
+
+ZoomStep zoom(const Ranges& r, const std::string& xa, const std::string& ya, float x, float y) {
+    const WorldPoint p = clickToWorld(r, x, y);
+    const double dx = numtext::parse(xa), dy = numtext::parse(ya);
+    double n = 1 - log10Of(dx);
+    if (n < 0) n = 0;
+    const int decimals = numtext::toInt32(n);
+
+    ZoomStep step;
+    step.caption = pointCaption(p.x, p.y, decimals);
+    if (dx < smallestSpacing || dy < smallestSpacing) {
+        step.refused = true;
+        return step;
+    }
+    const double cx = numtext::roundTo(p.x, decimals), cy = numtext::roundTo(p.y, decimals);
+    step.xa = numtext::format(dx / 10);
+    step.ix1 = numtext::format(cx - dx);
+    step.ix2 = numtext::format(cx + dx);
+    step.ya = numtext::format(dy / 10);
+    step.iy1 = numtext::format(cy - dy);
+    step.iy2 = numtext::format(cy + dy);
+    step.factor = numtext::formatThousands(finite(1 / (dx / 10)));
+    return step;
+}
+
+std::optional<std::string> readoutX(std::string_view caption) {
+    const auto semicolon = caption.find(';');
+    // The x value starts at the fifth character and ends before the blank ahead of the ";".
+    if (semicolon == std::string_view::npos || semicolon < 5) return std::nullopt;
+    return std::string(caption.substr(4, semicolon - 5));
+}
+
+}  // namespace plot

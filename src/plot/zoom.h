@@ -1,0 +1,47 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "plot/axes.h"
+
+// The point readout and the zoom of the plot square: a click position in twips relative to the
+// square's top-left corner (0..7005, y downwards) turned into world coordinates.
+namespace plot {
+
+struct WorldPoint {
+    double x, y;
+};
+
+// x = (X2 - X1) * X / 7005 + X1, y = Y2 - (Y2 - Y1) * Y / 7005. Throws Failure for a range
+// text that is not a number or a result out of range.
+WorldPoint clickToWorld(const Ranges& r, float x, float y);
+
+// "Po1( x ; y )" with both values rounded to the decimals (halves to even).
+std::string pointCaption(double x, double y, int decimals);
+
+// The caption of lblPo for a right click: the point rounded to 8 decimals, then to
+// log10(zoom factor) + 1 decimals. Throws Failure (a factor caption of "0", say).
+std::string readout(const Ranges& r, const std::string& zoomCaption, float x, float y);
+
+// What a zoom does, worked out before any field is touched.
+struct ZoomStep {
+    std::string caption;   // the new caption of lblPo, set even when the zoom is refused
+    bool refused = false;  // a spacing below 0,00001: the message, nothing else changes
+    // The new texts, set in this order: txtXA, txtIX1, txtIX2, then txtYA, txtIY1, txtIY2.
+    std::string xa, ix1, ix2, ya, iy1, iy2;
+    std::string factor;  // the new caption of lblZoom, 1 / (new x spacing) as "#,##0"
+};
+
+// Two old spacings around the clicked point, rounded to 1 - log10(dx) decimals (at least 0),
+// a tenth of the spacings. Throws Failure for range or spacing texts that are no numbers
+// ("Pi" included) or a spacing not above 0.
+ZoomStep zoom(const Ranges& r, const std::string& xa, const std::string& ya, float x, float y);
+
+// The text that a double click on lblPo copies into txtP01X: what stands between "Po1(" and
+// the first ";", the blank before the number included. Nothing when the caption holds no ";"
+// in its place.
+std::optional<std::string> readoutX(std::string_view caption);
+
+}  // namespace plot
