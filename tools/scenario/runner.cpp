@@ -6,6 +6,8 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QMetaObject>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <memory>
@@ -102,6 +104,17 @@ void pressKey(QWidget* control, const QString& name) {
 }
 
 QPoint pixels(int xTwips, int yTwips) { return {xTwips / 15, yTwips / 15}; }
+
+// A press and release at a point; unlike QTest's, the point (0, 0) is the corner, not the middle.
+void mouseClick(QWidget* widget, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                QPoint at) {
+    const QPointF local(at);
+    const QPointF global(widget->mapToGlobal(at));
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, button, button, modifiers);
+    QApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, button, Qt::NoButton, modifiers);
+    QApplication::sendEvent(widget, &release);
+}
 
 // One window and everything a file does to it.
 class Session {
@@ -206,7 +219,12 @@ void Session::run(const QString& fileName, int lineNumber, const ScriptLine& lin
         pressKey(c, "Ctrl+V");
     } else if (command == "set") {
         requireWords(line, 3, "set CONTROL \"TEXT\"");
-        setFieldText(control(line.words[1]), quotedArgument(line, 2));
+        QWidget* c = control(line.words[1]);
+        setFieldText(c, quotedArgument(line, 2));
+        // A drop-down list's edit text set by the program runs its change handler, as the
+        // window's own code does it; the list itself only reports typing.
+        if (qobject_cast<QComboBox*>(c))
+            QMetaObject::invokeMethod(window_.get(), (c->objectName() + "_Change").toLatin1());
     } else if (command == "click" || command == "dblclick") {
         requireWords(line, 2, "click CONTROL");
         QWidget* c = control(line.words[1]);
@@ -233,8 +251,8 @@ void Session::run(const QString& fileName, int lineNumber, const ScriptLine& lin
             else
                 throw LineError{"unknown modifiers " + m};
         }
-        QTest::mouseClick(c, b == "left" ? Qt::LeftButton : Qt::RightButton, mods,
-                          pixels(number(line.words[3]), number(line.words[4])));
+        mouseClick(c, b == "left" ? Qt::LeftButton : Qt::RightButton, mods,
+                   pixels(number(line.words[3]), number(line.words[4])));
     } else if (command == "pick") {
         requireWords(line, 3, "pick CONTROL \"ITEM\"");
         auto* combo = qobject_cast<QComboBox*>(control(line.words[1]));
