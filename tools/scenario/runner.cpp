@@ -1,6 +1,7 @@
 #include "runner.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -228,6 +229,8 @@ void Session::run(const QString& fileName, int lineNumber, const ScriptLine& lin
     } else if (command == "click" || command == "dblclick") {
         requireWords(line, 2, "click CONTROL");
         QWidget* c = control(line.words[1]);
+        // A multi-line field takes its mouse events on its viewport.
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(c)) c = area->viewport();
         const QPoint centre = c->rect().center();
         if (command == "click")
             QTest::mouseClick(c, Qt::LeftButton, Qt::NoModifier, centre);

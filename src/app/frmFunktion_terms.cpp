@@ -1,0 +1,153 @@
+// The calculator (value of the term in txtF at X), the term editor and its keypad.
+#include <QString>
+#include <QTextCursor>
+
+#include "app/frmFunktion.h"
+#include "base/failure.h"
+#include "base/numtext.h"
+#include "terms/editing.h"
+#include "terms/evaluator.h"
+#include "terms/normterm.h"
+#include "terms/pruefterm.h"
+
+namespace {
+
+const QString formelFehler = QString::fromUtf8(terms::kFormelFehler.data(),
+                                               static_cast<qsizetype>(terms::kFormelFehler.size()));
+
+struct KeypadKey {
+    QPushButton* frmFunktion::*button;
+    const char* text;
+};
+
+// Each keypad button and the text it inserts into txtF.
+constexpr KeypadKey keypad[] = {
+    {&frmFunktion::btX, "(X)"},    {&frmFunktion::bt0, "0"},      {&frmFunktion::bt1, "1"},
+    {&frmFunktion::bt2, "2"},      {&frmFunktion::bt3, "3"},      {&frmFunktion::bt4, "4"},
+    {&frmFunktion::bt5, "5"},      {&frmFunktion::bt6, "6"},      {&frmFunktion::bt7, "7"},
+    {&frmFunktion::bt8, "8"},      {&frmFunktion::bt9, "9"},      {&frmFunktion::btDP, "."},
+    {&frmFunktion::btKa, "("},     {&frmFunktion::btKz, ")"},     {&frmFunktion::btPl, "+"},
+    {&frmFunktion::btMi, "-"},     {&frmFunktion::btMa, "*"},     {&frmFunktion::btGe, "/"},
+    {&frmFunktion::btHo, "^"},     {&frmFunktion::btABS, "ABS("}, {&frmFunktion::btLOG, "LOG("},
+    {&frmFunktion::btINT, "INT("}, {&frmFunktion::btFIX, "FIX("}, {&frmFunktion::btSGN, "SGN("},
+    {&frmFunktion::btSIN, "SIN("}, {&frmFunktion::btSQR, "SQR("}, {&frmFunktion::btCOS, "COS("},
+    {&frmFunktion::btEXP, "EXP("}, {&frmFunktion::btTAN, "TAN("}, {&frmFunktion::btATN, "ATN("},
+    {&frmFunktion::btPI, "(PI)"},  {&frmFunktion::btE, "(E)"},
+};
+
+QString qs(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+void frmFunktion::connectTermHandlers() {
+    connect(btBerechnen, &QPushButton::clicked, this, [this] { btBerechnen_Click(); });
+    connect(lblErgebnis, &Label::doubleClicked, this, [this] { lblErgebnis_DblClick(); });
+    connect(btC, &QPushButton::clicked, this, [this] { btC_Click(); });
+    connect(btBS, &QPushButton::clicked, this, [this] { btBS_Click(); });
+    connect(btCVX, &QPushButton::clicked, this, [this] { btCVX_Click(); });
+    connect(txtF, &MemoField::doubleClicked, this, [this] { txtF_DblClick(); });
+    connect(txtFKT1, &MemoField::doubleClicked, this, [this] { txtFKT1_DblClick(); });
+    connect(txtFKT2, &MemoField::doubleClicked, this, [this] { txtFKT2_DblClick(); });
+    connect(txtFKT3, &MemoField::doubleClicked, this, [this] { txtFKT3_DblClick(); });
+    connect(txtFKT4, &MemoField::doubleClicked, this, [this] { txtFKT4_DblClick(); });
+    connect(txtHilfsgleichung, &MemoField::doubleClicked, this,
+            [this] { txtHilfsgleichung_DblClick(); });
+    connect(btCF1, &QPushButton::clicked, this, [this] { btCF1_Click(); });
+    connect(btCF2, &QPushButton::clicked, this, [this] { btCF2_Click(); });
+    connect(btCF3, &QPushButton::clicked, this, [this] { btCF3_Click(); });
+    connect(btCF4, &QPushButton::clicked, this, [this] { btCF4_Click(); });
+    connect(btCHG, &QPushButton::clicked, this, [this] { btCHG_Click(); });
+    for (const KeypadKey& key : keypad) {
+        QPushButton* button = this->*key.button;
+        button->setFocusPolicy(Qt::NoFocus);  // txtF keeps its caret and selection
+        const QString text = QString::fromLatin1(key.text);
+        connect(button, &QPushButton::clicked, this, [this, text] { insertIntoTerm(text); });
+    }
+    installKeyPressHandler(txtX, [this](int& keyAscii) { txtX_KeyPress(keyAscii); });
+    for (MemoField* field : {txtF, txtFKT1, txtFKT2, txtFKT3, txtFKT4})
+        installKeyPressHandler(field, [this](int& keyAscii) { txtF_KeyPress(keyAscii); });
+    installKeyPressHandler(txtHilfsgleichung,
+                           [this](int& keyAscii) { txtHilfsgleichung_KeyPress(keyAscii); });
+}
+
+void frmFunktion::btBerechnen_Click() {
+    try {
+        std::string term = terms::upperCase(txtF->text().toStdString());
+        txtX->setText(txtX->text().replace(',', '.'));
+        term = terms::replaceAll(term, "(X)", "(" + txtX->text().toStdString() + ")");
+        term = terms::NormTermRechner(term);
+        if (term.empty()) {
+            lblErgebnis->setText("Eingabefeld ist leer");
+            return;
+        }
+        const terms::Pruefung check = terms::PruefTerm(term);
+        if (check.box) dialogs.message(Dialogs::Icon::None, "Polyskop", qs(*check.box));
+        if (check.verdict != terms::kPruefOK) {
+            lblErgebnis->setText(qs(check.verdict));
+            txtF->setFocus();
+            return;
+        }
+        lblErgebnis->setText(qs(numtext::format(terms::evaluate(term))));
+        txtF->setFocus();
+    } catch (const Failure&) {
+        lblErgebnis->setText(formelFehler);
+        txtF->setFocus();
+    }
+}
+
+void frmFunktion::txtX_KeyPress(int& keyAscii) {
+    keyAscii = terms::filterValueKey(keyAscii, txtX->text().toStdString());
+}
+
+void frmFunktion::lblErgebnis_DblClick() { txtX->setText(lblErgebnis->text()); }
+
+void frmFunktion::btC_Click() {
+    lblErgebnis->setText("");
+    txtF->setText("");
+}
+
+// Removes the last character of the term, wherever the caret stands.
+void frmFunktion::btBS_Click() {
+    QString term = txtF->text();
+    if (term.isEmpty()) return;
+    lblErgebnis->setText("");
+    term.chop(1);
+    txtF->setText(term);
+}
+
+void frmFunktion::btCVX_Click() { txtX->setText(""); }
+
+void frmFunktion::txtF_DblClick() {
+    const QString term = txtF->text();
+    if (ob1->isChecked()) txtFKT1->setText(term);
+    if (ob2->isChecked()) txtFKT2->setText(term);
+    if (ob3->isChecked()) txtFKT3->setText(term);
+    if (ob4->isChecked()) txtFKT4->setText(term);
+    if (obHG->isChecked()) txtHilfsgleichung->setText(term);
+    if (obX->isChecked()) txtX->setText(term);
+}
+
+void frmFunktion::txtFKT1_DblClick() { txtF->setText(txtFKT1->text()); }
+void frmFunktion::txtFKT2_DblClick() { txtF->setText(txtFKT2->text()); }
+void frmFunktion::txtFKT3_DblClick() { txtF->setText(txtFKT3->text()); }
+void frmFunktion::txtFKT4_DblClick() { txtF->setText(txtFKT4->text()); }
+void frmFunktion::txtHilfsgleichung_DblClick() { txtF->setText(txtHilfsgleichung->text()); }
+
+void frmFunktion::btCF1_Click() { txtFKT1->setText(""); }
+void frmFunktion::btCF2_Click() { txtFKT2->setText(""); }
+void frmFunktion::btCF3_Click() { txtFKT3->setText(""); }
+void frmFunktion::btCF4_Click() { txtFKT4->setText(""); }
+void frmFunktion::btCHG_Click() { txtHilfsgleichung->setText(""); }
+
+// The inserted text replaces the selection; the caret then stands behind it.
+void frmFunktion::insertIntoTerm(const QString& text) {
+    QTextCursor cursor = txtF->textCursor();
+    cursor.insertText(text);
+    txtF->setTextCursor(cursor);
+}
+
+void frmFunktion::txtF_KeyPress(int& keyAscii) { keyAscii = terms::filterTermKey(keyAscii); }
+
+void frmFunktion::txtHilfsgleichung_KeyPress(int& keyAscii) {
+    keyAscii = terms::filterCubicKey(keyAscii);
+}
