@@ -8,6 +8,8 @@ packages=(
   qt6-base-dev qt6-pdf-dev qt6-svg-dev
   libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
   xvfb xauth fonts-liberation fonts-dejavu-core
+  clang libclang-rt-14-dev
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

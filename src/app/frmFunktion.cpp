@@ -71,6 +71,8 @@ frmFunktion::frmFunktion(Dialogs& dialogs, QWidget* parent)
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(1000);
     connectPlotHandlers();
+    connectAnalysisHandlers();
+    connectTermHandlers();
     connectPlottingHandlers();
     Timer1->start();
 }

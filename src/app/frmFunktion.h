@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QWidget>
+#include <array>
 #include <map>
 #include <memory>
 
@@ -91,6 +92,42 @@ class frmFunktion : public QWidget, public SharedState {
     void cbBackC_Click();
     void lblHGF_Click();
     void cbStrichstärke_Click();
+    // Terms: calculator, term editor and keypad
+    void btBerechnen_Click();
+    void txtX_KeyPress(int& keyAscii);
+    void lblErgebnis_DblClick();
+    void btC_Click();
+    void btBS_Click();
+    void btCVX_Click();
+    void txtF_DblClick();
+    void txtFKT1_DblClick();
+    void txtFKT2_DblClick();
+    void txtFKT3_DblClick();
+    void txtFKT4_DblClick();
+    void txtHilfsgleichung_DblClick();
+    void btCF1_Click();
+    void btCF2_Click();
+    void btCF3_Click();
+    void btCF4_Click();
+    void btCHG_Click();
+    void insertIntoTerm(const QString& text);  // a keypad button at the caret of txtF
+    void txtF_KeyPress(int& keyAscii);
+    void txtHilfsgleichung_KeyPress(int& keyAscii);
+
+    // Curve analysis: coefficients, terms, the run, the result panel
+    void LoeschErgebnisse();
+    void LoeschFunktionen();
+    void ZeigErgebnisfelder();
+    void BildeTerme();
+    void btStartKD_Click();
+    void btCKo_Click();
+    void btCKD_Click();
+    void coefficientChanged();  // the change handling of txtA..txtE
+    std::array<TextField*, 20> resultFields() const;  // P01X, P01Y, .. PYX, PYY
+    double yAt(double x) const;   // y(x), Failure 6 on an overflow
+    double y3At(double x) const;  // y(x) without the A term
+    void runAnalysis();           // btStartKD_Click without its failure boundary
+
     // A control's background colour (the swatches, the plot square).
     static Colour backColour(const QWidget* control);
     static void setBackColour(QWidget* control, Colour colour);
@@ -210,7 +247,9 @@ class frmFunktion : public QWidget, public SharedState {
   private:
     void buildControls();  // frmFunktion_layout.cpp
     void connectPlotHandlers();
+    void connectTermHandlers();
     void connectPlottingHandlers();
+    void connectAnalysisHandlers();
 
     PlotWidget* painter_ = nullptr;
     std::unique_ptr<SurfaceTee> tee_;
