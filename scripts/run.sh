@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 cmake --preset release
 cmake --build --preset release --target polyskop
-exec build/release/src/polyskop
+exec build/release/bin/polyskop
