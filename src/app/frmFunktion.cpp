@@ -72,6 +72,7 @@ frmFunktion::frmFunktion(Dialogs& dialogs, QWidget* parent)
     Timer1->setInterval(1000);
     connectPlotHandlers();
     connectAnalysisHandlers();
+    connectHelpHandlers();
     connectTermHandlers();
     connectPlottingHandlers();
     Timer1->start();

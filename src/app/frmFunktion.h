@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -22,6 +23,9 @@ class PlotWidget;
 // The program's one window. Every control is a public member named as the control; an element
 // of a control array, lblP(30), is the member lblP_30 with the objectName "lblP(30)". The
 // module-level variables are inherited from SharedState, so handlers read NullpunktY directly.
+class frmHilfe;
+class frmHelpFKT;
+
 class frmFunktion : public QWidget, public SharedState {
     Q_OBJECT
   public:
@@ -122,11 +126,15 @@ class frmFunktion : public QWidget, public SharedState {
     void btStartKD_Click();
     void btCKo_Click();
     void btCKD_Click();
-    void coefficientChanged();  // the change handling of txtA..txtE
+    void coefficientChanged();                        // the change handling of txtA..txtE
     std::array<TextField*, 20> resultFields() const;  // P01X, P01Y, .. PYX, PYY
-    double yAt(double x) const;   // y(x), Failure 6 on an overflow
-    double y3At(double x) const;  // y(x) without the A term
-    void runAnalysis();           // btStartKD_Click without its failure boundary
+    double yAt(double x) const;                       // y(x), Failure 6 on an overflow
+    double y3At(double x) const;                      // y(x) without the A term
+    void runAnalysis();  // btStartKD_Click without its failure boundary
+
+    // Help windows
+    void btHilfe_Click();
+    void btHelpFKT_Click();
 
     // A control's background colour (the swatches, the plot square).
     static Colour backColour(const QWidget* control);
@@ -250,6 +258,10 @@ class frmFunktion : public QWidget, public SharedState {
     void connectTermHandlers();
     void connectPlottingHandlers();
     void connectAnalysisHandlers();
+    void connectHelpHandlers();
+
+    QPointer<frmHilfe> hilfe_;
+    QPointer<frmHelpFKT> helpFKT_;
 
     PlotWidget* painter_ = nullptr;
     std::unique_ptr<SurfaceTee> tee_;

@@ -76,7 +76,12 @@ QString controlName(QWidget* widget, frmFunktion& window) {
 
 QWidget* findControl(frmFunktion& window, const QString& name) {
     if (name.isEmpty()) return nullptr;
-    return window.findChild<QWidget*>(name);
+    if (auto* control = window.findChild<QWidget*>(name)) return control;
+    // A control of another open window, such as the help windows.
+    for (QWidget* other : QApplication::topLevelWidgets())
+        if (other != &window && other->isVisible())
+            if (auto* control = other->findChild<QWidget*>(name)) return control;
+    return nullptr;
 }
 
 std::optional<QString> readTarget(frmFunktion& window, const RecordingSurface& recorder,
@@ -84,7 +89,8 @@ std::optional<QString> readTarget(frmFunktion& window, const RecordingSurface& r
     if (target == "focus") return controlName(QApplication::focusWidget(), window);
     if (target == "pointer") return window.hourglass() ? "hourglass" : "arrow";
     if (target == "windows") {
-        QStringList captions{window.windowTitle()};
+        QStringList captions;
+        if (window.isVisible()) captions << window.windowTitle();
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w != &window && w->isVisible() && w->isWindow()) captions << w->windowTitle();
         return captions.join('|');

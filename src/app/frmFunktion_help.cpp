@@ -1,0 +1,26 @@
+// The two help windows: the manual and the short information with the function list.
+#include "app/frmFunktion.h"
+#include "app/frmHelpFKT.h"
+#include "app/frmHilfe.h"
+
+namespace {
+
+// Creates the window if it does not exist yet, then shows it without blocking the main window.
+template <typename Window>
+void showOnce(QPointer<Window>& window, const QIcon& icon) {
+    if (!window) window = new Window(icon);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace
+
+void frmFunktion::connectHelpHandlers() {
+    connect(btHilfe, &QPushButton::clicked, this, [this] { btHilfe_Click(); });
+    connect(btHelpFKT, &QPushButton::clicked, this, [this] { btHelpFKT_Click(); });
+}
+
+void frmFunktion::btHilfe_Click() { showOnce(hilfe_, windowIcon()); }
+
+void frmFunktion::btHelpFKT_Click() { showOnce(helpFKT_, windowIcon()); }
