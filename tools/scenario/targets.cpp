@@ -89,11 +89,12 @@ std::optional<QString> readTarget(frmFunktion& window, const RecordingSurface& r
     if (target == "focus") return controlName(QApplication::focusWidget(), window);
     if (target == "pointer") return window.hourglass() ? "hourglass" : "arrow";
     if (target == "windows") {
-        QStringList captions;
-        if (window.isVisible()) captions << window.windowTitle();
+        QStringList others;  // in the order of their captions, so that the text is repeatable
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (w != &window && w->isVisible() && w->isWindow()) captions << w->windowTitle();
-        return captions.join('|');
+            if (w != &window && w->isVisible() && w->isWindow()) others << w->windowTitle();
+        others.sort();
+        if (window.isVisible()) others.prepend(window.windowTitle());
+        return others.join('|');
     }
     if (target == "surface.lines") return QString::number(recorder.lines());
     if (target == "surface.points") return QString::number(recorder.points());
