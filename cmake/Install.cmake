@@ -1,0 +1,33 @@
+# cmake --install: the program, its manual, and what a Linux desktop needs to offer it.
+# CPack turns the same into a .deb whose dependencies dpkg-shlibdeps finds.
+include(GNUInstallDirs)
+
+install(TARGETS polyskop RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The program looks for the manual beside itself, then in ../share/polyskop.
+install(FILES ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/Polyskop.pdf
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/polyskop)
+install(FILES packaging/polyskop.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES packaging/polyskop.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES packaging/org.polyskop.Polyskop.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME polyskop)
+set(CPACK_PACKAGE_VENDOR "Polyskop-Team")
+set(CPACK_PACKAGE_CONTACT "Polyskop-Team <polyskop@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Curve analysis of polynomials up to degree 4")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "Polyskop finds the zeros, extreme points, inflection points and y-intercept
+of y = A*x^4 + B*x^3 + C*x^2 + D*x + E to four decimals and draws the curves
+of the function and its derivatives. German user interface.")
+set(CPACK_DEBIAN_PACKAGE_SECTION math)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Loaded at run time, so dpkg-shlibdeps cannot see them: the window system plugins of Qt, and
+# the font with Arial's metrics that the window's layout is measured in.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+include(CPack)

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs Polyskop into a temporary prefix and checks what a desktop and the program need there:
+# the files in their places, a valid .desktop file and metainfo, and the manual found by a
+# program in the installed bin folder (polyskop-scenario put beside the installed polyskop).
+# Usage: install_test.sh BUILD_DIR SCENARIO_PROGRAM
+set -euo pipefail
+build=$1
+scenario=$2
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+for f in bin/polyskop share/polyskop/Polyskop.pdf share/applications/polyskop.desktop \
+         share/icons/hicolor/scalable/apps/polyskop.svg \
+         share/metainfo/org.polyskop.Polyskop.metainfo.xml; do
+  [ -f "$prefix/$f" ] || { echo "missing after install: $f"; exit 1; }
+done
+desktop-file-validate "$prefix/share/applications/polyskop.desktop"
+appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/org.polyskop.Polyskop.metainfo.xml"
+
+cp "$scenario" "$prefix/bin/"
+cat > "$prefix/manual.scn" <<'SCN'
+click btHilfe
+expect WebBrowser1.visible "yes"
+expect lblHinweis.visible "no"
+SCN
+QT_QPA_PLATFORM=offscreen "$prefix/bin/$(basename "$scenario")" "$prefix/manual.scn"
