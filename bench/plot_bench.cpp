@@ -1,33 +1,11 @@
 // What a person feels when drawing: one press of "Z" for y in line mode, a zoom with four
 // curves and the grid, the densest grid. Each drives the real window offscreen.
-#include <benchmark/benchmark.h>
-
-#include <QApplication>
-#include <memory>
-
-#include "app/dialogs.h"
-#include "app/frmFunktion.h"
+#include "offscreen_window.h"
 
 namespace {
 
-class SilentDialogs : public Dialogs {
-  public:
-    void message(Icon, const QString&, const QString&) override {}
-    std::optional<Colour> chooseColour() override { return std::nullopt; }
-};
-
-struct Window {
-    SilentDialogs dialogs;
-    frmFunktion w{dialogs};
-    Window() {
-        w.show();
-        w.Timer1_Timer();
-        QApplication::processEvents();
-    }
-};
-
 void BM_PressZ1LineMode(benchmark::State& state) {
-    Window win;
+    OffscreenWindow win;
     win.w.obStrich->setChecked(true);
     win.w.txtFKT1->setText("(X)^4-5*(X)^2+4");
     for (auto _ : state) {
@@ -38,7 +16,7 @@ void BM_PressZ1LineMode(benchmark::State& state) {
 BENCHMARK(BM_PressZ1LineMode)->Unit(benchmark::kMillisecond);
 
 void BM_ZoomWithGridAndFourCurves(benchmark::State& state) {
-    Window win;
+    OffscreenWindow win;
     win.w.txtFKT1->setText("(X)^4-5*(X)^2+4");
     win.w.txtFKT2->setText("4*(X)^3-10*(X)");
     win.w.txtFKT3->setText("12*(X)^2-10");
@@ -55,7 +33,7 @@ void BM_ZoomWithGridAndFourCurves(benchmark::State& state) {
 BENCHMARK(BM_ZoomWithGridAndFourCurves)->Unit(benchmark::kMillisecond);
 
 void BM_DensestGrid(benchmark::State& state) {
-    Window win;
+    OffscreenWindow win;
     win.w.setSpacingText(win.w.txtXA, "0,0001");
     win.w.setSpacingText(win.w.txtYA, "0,0001");
     for (auto _ : state) {
@@ -63,16 +41,10 @@ void BM_DensestGrid(benchmark::State& state) {
         win.w.ZeichneHilfslinien();
         QApplication::processEvents();
     }
+    state.counters["peak_MB"] = peakMemoryMB();
 }
 BENCHMARK(BM_DensestGrid)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return runOffscreenBenchmarks(argc, argv); }

@@ -64,6 +64,7 @@ bool PlotWidget::begin(const Stroke& stroke) {
         painter_.setPen(pen);
         penPixels_ = pixels;
         penColour_ = stroke.colour;
+        dot_ = QImage();
     }
     scheduleUpdate();
     return true;
@@ -89,7 +90,22 @@ void PlotWidget::point(float x, float y, Colour colour) {
     if (!std::isfinite(a.x() + a.y())) return;
     const Stroke s{false, pixel(a.x()), pixel(a.y()), 0, 0, colour, width_};
     if (!begin(s)) return;
-    painter_.drawPoint(s.x1, s.y1);
+    if (penPixels_ == 1) {
+        painter_.drawPoint(s.x1, s.y1);
+        return;
+    }
+    // A wide round point is stroked as a path, some microseconds each; a curve in point mode
+    // has thousands, so the dot is drawn once and then copied.
+    if (dot_.isNull()) {
+        const int size = penPixels_ + 2;
+        dot_ = QImage(size, size, QImage::Format_ARGB32_Premultiplied);
+        dot_.fill(Qt::transparent);
+        dotCentre_ = QPoint(size / 2, size / 2);
+        QPainter dot(&dot_);
+        dot.setPen(painter_.pen());
+        dot.drawPoint(dotCentre_);
+    }
+    painter_.drawImage(QPoint(s.x1, s.y1) - dotCentre_, dot_);
 }
 
 void PlotWidget::scheduleUpdate() {

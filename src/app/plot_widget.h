@@ -46,6 +46,8 @@ class PlotWidget : public QWidget, public Surface {
 
     QImage image_;
     QPainter painter_;
+    QImage dot_;  // a wide point in the current pen, stamped instead of stroked each time
+    QPoint dotCentre_;
     double ratio_ = 1;
     int width_ = 1;
     Stroke last_{};
