@@ -48,22 +48,30 @@ std::string termHG(const Cubic& k) {
            piece(k.d, "", true);
 }
 
-Abl1 derive(const Polynomial& k) {
-    return {finite(4 * k.a), finite(3 * k.b), finite(k.c + k.c), k.d};
+void derive(const Polynomial& k, Abl1& out) {
+    out.a = finite(4 * k.a);
+    out.b = finite(3 * k.b);
+    out.c = finite(k.c + k.c);
+    out.d = k.d;
 }
 
-Abl2 derive(const Abl1& k) { return {finite(3 * k.a), finite(k.b + k.b), k.c}; }
+void derive(const Abl1& k, Abl2& out) {
+    out.a = finite(3 * k.a);
+    out.b = finite(k.b + k.b);
+    out.c = k.c;
+}
 
-Abl3 derive(const Abl2& k) { return {finite(k.a + k.a), k.b}; }
+void derive(const Abl2& k, Abl3& out) {
+    out.a = finite(k.a + k.a);
+    out.b = k.b;
+}
 
-Cubic divide(const Polynomial& k, double p) {
+void divide(const Polynomial& k, double p, Cubic& out) {
     const double a = k.a, b = k.b, c = k.c, d = k.d;
-    Cubic hg;
-    hg.a = round14(a);
-    hg.b = round14(b + a * p);
-    hg.c = round14((c + b * p) + (a * p) * p);
-    hg.d = round14(((d + c * p) + (p * p) * b) + ((p * p) * p) * a);
-    return hg;
+    out.a = round14(a);
+    out.b = round14(b + a * p);
+    out.c = round14((c + b * p) + (a * p) * p);
+    out.d = round14(((d + c * p) + (p * p) * b) + ((p * p) * p) * a);
 }
 
 std::string zeroProposalText() {
@@ -75,27 +83,28 @@ std::string zeroProposalText() {
            "Starten Sie dann die Berechnung über die blaue Start-Taste rechts unten erneut.";
 }
 
-TermResult BildeTerme(const std::array<std::string_view, 5>& fields, std::string_view p01x) {
+TermResult BildeTerme(const std::array<std::string_view, 5>& fields, std::string_view p01x,
+                      const Derivatives& before) {
     TermResult r;
+    r.abl = before;
     try {
         double* koeff[] = {&r.koeff.a, &r.koeff.b, &r.koeff.c, &r.koeff.d, &r.koeff.e};
         for (int i = 0; i < 5; ++i) *koeff[i] = coefficient(fields[i]);
-        r.koeffRead = true;
         r.fkt1 = termY(r.koeff);
-        r.abl1 = derive(r.koeff);
-        r.fkt2 = termAbl1(*r.abl1);
-        r.abl2 = derive(*r.abl1);
-        r.fkt3 = termAbl2(*r.abl2);
-        r.abl3 = derive(*r.abl2);
-        r.fkt4 = termAbl3(*r.abl3);
-        if (p01x.empty() && r.abl1->a != 0) {
+        derive(r.koeff, r.abl.abl1);
+        r.fkt2 = termAbl1(r.abl.abl1);
+        derive(r.abl.abl1, r.abl.abl2);
+        r.fkt3 = termAbl2(r.abl.abl2);
+        derive(r.abl.abl2, r.abl.abl3);
+        r.fkt4 = termAbl3(r.abl.abl3);
+        if (p01x.empty() && r.abl.abl1.a != 0) {
             r.proposeZero = true;
             return r;
         }
         const double p01 = numtext::parse(p01x);
-        if (r.abl1->a != 0) {
-            r.hg = divide(r.koeff, p01);
-            r.hilfsgleichung = termHG(*r.hg);
+        if (r.abl.abl1.a != 0) {
+            divide(r.koeff, p01, r.hg);
+            r.hilfsgleichung = termHG(r.hg);
         }
     } catch (const Failure&) {
     }

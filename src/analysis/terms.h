@@ -25,22 +25,23 @@ struct Cubic {
     double a = 0, b = 0, c = 0, d = 0;
 };
 
-// What BildeTerme computes, as far as it got. A level that is absent was not reached (a
-// coefficient that is not a number, or an overflow): the window keeps its old values and
-// writes none of the later terms.
+// The derivative values of the window. BildeTerme overwrites them one by one, so an overflow
+// leaves those before it new and the rest as they stood.
+struct Derivatives {
+    Abl1 abl1;
+    Abl2 abl2;
+    Abl3 abl3;
+};
+
+// What BildeTerme computes, as far as it got before a coefficient that is not a number or an
+// overflow. A term is present when the window writes it into its field.
 struct TermResult {
-    Polynomial koeff;          // KoeffA..KoeffE as far as read, the rest 0
-    bool koeffRead = false;    // all five read: fkt1 is written
-    std::string fkt1;          // y
-    std::optional<Abl1> abl1;  // with fkt2
-    std::string fkt2;
-    std::optional<Abl2> abl2;  // with fkt3
-    std::string fkt3;
-    std::optional<Abl3> abl3;  // with fkt4
-    std::string fkt4;
+    Polynomial koeff;  // KoeffA..KoeffE as far as read, the rest 0
+    Derivatives abl;   // as far as computed, the rest as passed in
+    Cubic hg;          // the division by (x - P01) as far as computed, the rest 0
+    std::optional<std::string> fkt1, fkt2, fkt3, fkt4;  // y, y', y'', y'''
     bool proposeZero = false;  // degree 4 without P01: the message, then the y curve
-    std::optional<Cubic> hg;   // the division by (x - P01), with its term
-    std::string hilfsgleichung;
+    std::optional<std::string> hilfsgleichung;  // HG, once all four of its values stand
 };
 
 // One coefficient field: 0 when empty, otherwise the number (Failure 13 if it is none).
@@ -56,18 +57,22 @@ std::string termAbl2(const Abl2& k);
 std::string termAbl3(const Abl3& k);
 std::string termHG(const Cubic& k);
 
-// The next derivative level; each throws Failure 6 on an overflow.
-Abl1 derive(const Polynomial& k);
-Abl2 derive(const Abl1& k);
-Abl3 derive(const Abl2& k);
+// The next derivative level, written into out value by value; Failure 6 on an overflow ends it
+// with the values before it written.
+void derive(const Polynomial& k, Abl1& out);
+void derive(const Abl1& k, Abl2& out);
+void derive(const Abl2& k, Abl3& out);
 
-// y divided by (x - p01), each coefficient rounded to 14 decimals through its text.
-Cubic divide(const Polynomial& k, double p01);
+// y divided by (x - p01) into out, value by value, each rounded to 14 decimals through its
+// text; Failure 6 on an overflow as for derive.
+void divide(const Polynomial& k, double p01, Cubic& out);
 
 // The five lines of the zero proposal, joined by CR LF.
 std::string zeroProposalText();
 
-// The whole of BildeTerme from the texts of txtA..txtE and txtP01X.
-TermResult BildeTerme(const std::array<std::string_view, 5>& fields, std::string_view p01x);
+// The whole of BildeTerme from the texts of txtA..txtE and txtP01X and the derivative values
+// it overwrites.
+TermResult BildeTerme(const std::array<std::string_view, 5>& fields, std::string_view p01x,
+                      const Derivatives& before = {});
 
 }  // namespace analysis

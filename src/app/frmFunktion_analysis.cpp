@@ -1,6 +1,8 @@
 // The curve analysis: coefficient fields, BildeTerme, the run, the result panel.
 
 #include <cmath>
+#include <optional>
+#include <utility>
 
 #include "analysis/run.h"
 #include "analysis/solvers.h"
@@ -84,40 +86,40 @@ void frmFunktion::BildeTerme() {
     LoeschErgebnisse();
     const std::string a = s(txtA), b = s(txtB), c = s(txtC), d = s(txtD), e = s(txtE);
     const std::string p01 = s(txtP01X);
-    const analysis::TermResult r = analysis::BildeTerme({a, b, c, d, e}, p01);
+    const analysis::TermResult r =
+        analysis::BildeTerme({a, b, c, d, e}, p01,
+                             {{Abl1A, Abl1B, Abl1C, Abl1D}, {Abl2A, Abl2B, Abl2C}, {Abl3A, Abl3B}});
     KoeffA = r.koeff.a;
     KoeffB = r.koeff.b;
     KoeffC = r.koeff.c;
     KoeffD = r.koeff.d;
     KoeffE = r.koeff.e;
-    if (!r.koeffRead) return;
-    txtFKT1->setText(q(r.fkt1));
-    if (!r.abl1) return;
-    Abl1A = r.abl1->a;
-    Abl1B = r.abl1->b;
-    Abl1C = r.abl1->c;
-    Abl1D = r.abl1->d;
-    txtFKT2->setText(q(r.fkt2));
-    if (!r.abl2) return;
-    Abl2A = r.abl2->a;
-    Abl2B = r.abl2->b;
-    Abl2C = r.abl2->c;
-    txtFKT3->setText(q(r.fkt3));
-    if (!r.abl3) return;
-    Abl3A = r.abl3->a;
-    Abl3B = r.abl3->b;
-    txtFKT4->setText(q(r.fkt4));
+    Abl1A = r.abl.abl1.a;
+    Abl1B = r.abl.abl1.b;
+    Abl1C = r.abl.abl1.c;
+    Abl1D = r.abl.abl1.d;
+    Abl2A = r.abl.abl2.a;
+    Abl2B = r.abl.abl2.b;
+    Abl2C = r.abl.abl2.c;
+    Abl3A = r.abl.abl3.a;
+    Abl3B = r.abl.abl3.b;
+    HGA = r.hg.a;
+    HGB = r.hg.b;
+    HGC = r.hg.c;
+    HGD = r.hg.d;
+    // The terms reached, in their order; the first one missing ended the procedure.
+    const std::pair<MemoField*, const std::optional<std::string>&> terms[] = {
+        {txtFKT1, r.fkt1}, {txtFKT2, r.fkt2}, {txtFKT3, r.fkt3}, {txtFKT4, r.fkt4}};
+    for (const auto& [field, term] : terms) {
+        if (!term) return;
+        field->setText(q(*term));
+    }
     if (r.proposeZero) {
         dialogs.message(Dialogs::Icon::Info, "Polyskop", q(analysis::zeroProposalText()));
         btZ1_Click();
         return;
     }
-    if (!r.hg) return;
-    HGA = r.hg->a;
-    HGB = r.hg->b;
-    HGC = r.hg->c;
-    HGD = r.hg->d;
-    txtHilfsgleichung->setText(q(r.hilfsgleichung));
+    if (r.hilfsgleichung) txtHilfsgleichung->setText(q(*r.hilfsgleichung));
 }
 
 void frmFunktion::btStartKD_Click() {
@@ -152,15 +154,20 @@ void frmFunktion::runAnalysis() {
     const auto kind = [](Label* label, double t) {
         label->setText(t > 0 ? "min" : t < 0 ? "max" : "");
     };
+    // The cubic solver sets the shared Pi each time it is entered, a leading 0 included.
+    const auto kubGlei = [this](auto solve, double a, double b, double c, double d) {
+        Pi = analysis::Pi;
+        return analysis::splitThree(solve(a, b, c, d));
+    };
 
     if (KoeffA != 0) {
         if (txtP01X->text() != "#") {
-            const auto z = analysis::splitThree(analysis::KubGlei(HGA, HGB, HGC, HGD));
+            const auto z = kubGlei(analysis::KubGlei, HGA, HGB, HGC, HGD);
             zeroRow(txtP02X, txtP02Y, z[0]);
             zeroRow(txtP03X, txtP03Y, z[1]);
             zeroRow(txtP04X, txtP04Y, z[2]);
         }
-        const auto e = analysis::splitThree(analysis::KubGleiScaled(Abl1A, Abl1B, Abl1C, Abl1D));
+        const auto e = kubGlei(analysis::KubGleiScaled, Abl1A, Abl1B, Abl1C, Abl1D);
         TextField* ex[] = {txtPE1X, txtPE2X, txtPE3X};
         TextField* ey[] = {txtPE1Y, txtPE2Y, txtPE3Y};
         Label* el[] = {lblMMPE1, lblMMPE2, lblMMPE3};
@@ -189,8 +196,7 @@ void frmFunktion::runAnalysis() {
     }
     ZeichneY();
     if (KoeffA == 0 && KoeffB != 0) {
-        const auto z =
-            analysis::splitThree(analysis::KubGleiScaled(KoeffB, KoeffC, KoeffD, KoeffE));
+        const auto z = kubGlei(analysis::KubGleiScaled, KoeffB, KoeffC, KoeffD, KoeffE);
         zeroRow(txtP01X, txtP01Y, z[0]);
         zeroRow(txtP02X, txtP02Y, z[1]);
         zeroRow(txtP03X, txtP03Y, z[2]);

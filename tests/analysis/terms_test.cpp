@@ -16,7 +16,7 @@ TEST(BildeTerme, TermsOfYAndDerivatives) {
     EXPECT_EQ(r.fkt2, "+4*(X)^3-4*(X)");
     EXPECT_EQ(r.fkt3, "+12*(X)^2-4");
     EXPECT_EQ(r.fkt4, "+24*(X)");
-    EXPECT_FALSE(r.hg);
+    EXPECT_FALSE(r.hilfsgleichung);
 
     r = build({"", "2", "", "", "-3"});
     EXPECT_EQ(r.fkt1, "+2*(X)^3-3");
@@ -27,49 +27,59 @@ TEST(BildeTerme, TermsOfYAndDerivatives) {
 
     EXPECT_EQ(build({"0,5", "", "", "", ""}).fkt1, "0,5*(X)^4");
     r = build({"", "", "", "", ""});
-    EXPECT_TRUE(r.koeffRead);
-    EXPECT_EQ(r.fkt1 + r.fkt2 + r.fkt3 + r.fkt4, "");
+    ASSERT_TRUE(r.fkt4);
+    EXPECT_EQ(*r.fkt1 + *r.fkt2 + *r.fkt3 + *r.fkt4, "");
 }
 
 TEST(BildeTerme, CoefficientsNeverInExponentForm) {
     TermResult r = build({"", "", "0,00001", "", "1E+20"});
     EXPECT_EQ(r.fkt1, "+0,00001*(X)^2+100000000000000000000");
     EXPECT_EQ(r.fkt2, "+0,00002*(X)");
-    EXPECT_EQ(r.abl1->c, 0.00002);
+    EXPECT_EQ(r.abl.abl1.c, 0.00002);
 }
 
 TEST(BildeTerme, DerivativesLevelByLevel) {
     TermResult r = build({"1,5", "-2", "3", "4", "5"}, "#");
-    EXPECT_EQ(r.abl1->a, 6);
-    EXPECT_EQ(r.abl1->b, -6);
-    EXPECT_EQ(r.abl1->c, 6);
-    EXPECT_EQ(r.abl1->d, 4);
-    EXPECT_EQ(r.abl2->a, 18);
-    EXPECT_EQ(r.abl2->b, -12);
-    EXPECT_EQ(r.abl2->c, 6);
-    EXPECT_EQ(r.abl3->a, 36);
-    EXPECT_EQ(r.abl3->b, -12);
+    EXPECT_EQ(r.abl.abl1.a, 6);
+    EXPECT_EQ(r.abl.abl1.b, -6);
+    EXPECT_EQ(r.abl.abl1.c, 6);
+    EXPECT_EQ(r.abl.abl1.d, 4);
+    EXPECT_EQ(r.abl.abl2.a, 18);
+    EXPECT_EQ(r.abl.abl2.b, -12);
+    EXPECT_EQ(r.abl.abl2.c, 6);
+    EXPECT_EQ(r.abl.abl3.a, 36);
+    EXPECT_EQ(r.abl.abl3.b, -12);
 }
 
 TEST(BildeTerme, BadCoefficientStopsSilently) {
-    TermResult r = build({"2", "1-2", "3", "", ""});
-    EXPECT_FALSE(r.koeffRead);
+    const Derivatives before{{1, 2, 3, 4}, {5, 6, 7}, {8, 9}};
+    TermResult r = BildeTerme({"2", "1-2", "3", "", ""}, "", before);
     EXPECT_EQ(r.koeff.a, 2);
     EXPECT_EQ(r.koeff.b, 0);
     EXPECT_EQ(r.koeff.c, 0);
-    EXPECT_EQ(r.fkt1, "");
-    EXPECT_FALSE(r.abl1);
+    EXPECT_FALSE(r.fkt1);
+    EXPECT_EQ(r.abl.abl1.a, 1);  // the derivatives of the last run stay
+    EXPECT_EQ(r.abl.abl3.b, 9);
 
-    r = build({"1E+308", "", "", "", ""});  // 4 * A overflows
-    EXPECT_EQ(r.fkt1, "1" + std::string(308, '0') + "*(X)^4");
-    EXPECT_FALSE(r.abl1);
+    // 3 * B overflows: y' is not written, 4 * A stands, the rest of the last run stays.
+    r = BildeTerme({"1", "1E+308", "", "", ""}, "", before);
+    EXPECT_EQ(*r.fkt1, "1*(X)^4+1" + std::string(308, '0') + "*(X)^3");
+    EXPECT_EQ(r.abl.abl1.a, 4);
+    EXPECT_EQ(r.abl.abl1.b, 2);
+    EXPECT_FALSE(r.fkt2);
+    EXPECT_FALSE(r.proposeZero);
+
+    // (A * P01) * P01 overflows: HGA and HGB stand, HGC and HGD stay 0, no term.
+    r = build({"1", "", "", "", ""}, "1E+300");
+    EXPECT_EQ(r.hg.b, 1e300);
+    EXPECT_EQ(r.hg.c, 0);
+    EXPECT_FALSE(r.hilfsgleichung);
 }
 
 TEST(BildeTerme, ZeroProposalForDegreeFour) {
     TermResult r = build({"1", "", "-5", "", "4"});
     EXPECT_TRUE(r.proposeZero);
-    EXPECT_FALSE(r.hg);
-    EXPECT_EQ(r.hilfsgleichung, "");
+    EXPECT_FALSE(r.hilfsgleichung);
     const std::string text = zeroProposalText();
     EXPECT_EQ(text.rfind("Das Programm schlägt Ihnen eine Nullstelle vor.\r\n", 0), 0u);
     EXPECT_NE(text.find("\r\nExistiert keine Nullstelle, tragen Sie das Zeichen  #  ein!\r\n"),
@@ -83,7 +93,6 @@ TEST(BildeTerme, ZeroProposalForDegreeFour) {
 
 TEST(BildeTerme, DivisionIntoAuxiliaryCubic) {
     TermResult r = build({"1", "", "", "", "-1"}, "1");
-    ASSERT_TRUE(r.hg);
     EXPECT_EQ(r.hilfsgleichung, "1*(X)^3+1*(X)^2+1*(X)+1");
 
     r = build({"1", "", "-5", "", "4"}, "1");
@@ -91,14 +100,14 @@ TEST(BildeTerme, DivisionIntoAuxiliaryCubic) {
 
     // 14 decimals: P01 = 1/3 as text leaves 1,2e-15 residues that the rounding removes.
     r = build({"3", "-1", "", "", ""}, "0,333333333333333");
-    EXPECT_EQ(r.hg->b, 0);
+    EXPECT_EQ(r.hg.b, 0);
     EXPECT_EQ(r.hilfsgleichung, "3*(X)^3");
 
     // No division below degree 4, and none for "#" or text that is not a number.
-    EXPECT_FALSE(build({"", "1", "", "", ""}, "1").hg);
-    EXPECT_FALSE(build({"1", "", "", "", ""}, "#").hg);
-    EXPECT_FALSE(build({"1", "", "", "", ""}, "abc").hg);
-    EXPECT_TRUE(build({"1", "", "", "", ""}, " 1,5").hg);
+    EXPECT_FALSE(build({"", "1", "", "", ""}, "1").hilfsgleichung);
+    EXPECT_FALSE(build({"1", "", "", "", ""}, "#").hilfsgleichung);
+    EXPECT_FALSE(build({"1", "", "", "", ""}, "abc").hilfsgleichung);
+    EXPECT_TRUE(build({"1", "", "", "", ""}, " 1,5").hilfsgleichung);
 }
 
 }  // namespace
