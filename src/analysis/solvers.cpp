@@ -8,9 +8,10 @@
 namespace analysis {
 namespace {
 
-// An infinite intermediate is the old platform's overflow.
+// An infinite intermediate is the old platform's overflow; so is a NaN, which only infinite
+// operands make here (inf - inf, 0 * inf in the scaling of small roots).
 double finite(double v) {
-    if (std::isinf(v)) throw Failure(failure::Overflow);
+    if (!std::isfinite(v)) throw Failure(failure::Overflow);
     return v;
 }
 

@@ -7,6 +7,8 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include "app/frmHelpFKT.h"
+#include "app/frmHilfe.h"
 #include "app/plot_widget.h"
 
 namespace {
@@ -78,7 +80,12 @@ frmFunktion::frmFunktion(Dialogs& dialogs, QWidget* parent)
     Timer1->start();
 }
 
-frmFunktion::~frmFunktion() = default;
+// The help windows have no parent; they go with the main window even when no event loop runs
+// their deferred deletion any more.
+frmFunktion::~frmFunktion() {
+    delete hilfe_;
+    delete helpFKT_;
+}
 
 Surface& frmFunktion::surface() {
     if (tee_) return *tee_;
