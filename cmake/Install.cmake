@@ -6,10 +6,11 @@ install(TARGETS polyskop RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The program looks for the manual beside itself, then in ../share/polyskop.
 install(FILES ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/Polyskop.pdf
         DESTINATION ${CMAKE_INSTALL_DATADIR}/polyskop)
-install(FILES packaging/polyskop.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES packaging/polyskop.svg
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/org.polyskop.polyskop.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/polyskop.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-install(FILES packaging/org.polyskop.Polyskop.metainfo.xml
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/org.polyskop.polyskop.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 set(CPACK_GENERATOR DEB)

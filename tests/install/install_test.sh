@@ -10,13 +10,13 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
-for f in bin/polyskop share/polyskop/Polyskop.pdf share/applications/polyskop.desktop \
+for f in bin/polyskop share/polyskop/Polyskop.pdf share/applications/org.polyskop.polyskop.desktop \
          share/icons/hicolor/scalable/apps/polyskop.svg \
-         share/metainfo/org.polyskop.Polyskop.metainfo.xml; do
+         share/metainfo/org.polyskop.polyskop.metainfo.xml; do
   [ -f "$prefix/$f" ] || { echo "missing after install: $f"; exit 1; }
 done
-desktop-file-validate "$prefix/share/applications/polyskop.desktop"
-appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/org.polyskop.Polyskop.metainfo.xml"
+desktop-file-validate "$prefix/share/applications/org.polyskop.polyskop.desktop"
+appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/org.polyskop.polyskop.metainfo.xml"
 
 cp "$scenario" "$prefix/bin/"
 cat > "$prefix/manual.scn" <<'SCN'
