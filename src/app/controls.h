@@ -51,6 +51,7 @@ class TextField : public QLineEdit {
 
   protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A multi-line text field that wraps its text. changed() follows every change of the text

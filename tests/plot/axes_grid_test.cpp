@@ -217,6 +217,12 @@ TEST(GridTest, DenseAndHugeRangesEnd) {
         Failure);
     EXPECT_TRUE(h.primitives().empty());
 
+    // Ninety million lines across the square would only fill it: an overflow, nothing drawn.
+    RecordingSurface dense;
+    EXPECT_THROW(plot::drawGrid(dense, {"-10", "10", "-10", "9108"}, "1", "0,0001", 3622, 8138, 0),
+                 Failure);
+    EXPECT_TRUE(dense.primitives().empty());
+
     RecordingSurface s;
     EXPECT_THROW(plot::drawGrid(s, defaults, "abc", "1", 3622, 4642, 0), Failure);
 }

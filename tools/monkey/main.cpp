@@ -1,0 +1,109 @@
+// polyskop-monkey: a seeded random sequence of actions on the real window, offscreen, with the
+// program's health checked after each one and a known analysis at the end.
+// Usage: polyskop-monkey [--seed N] [--actions N]
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTextStream>
+#include <random>
+
+#include "app/frmFunktion.h"
+#include "final_analysis.h"
+#include "health.h"
+#include "monkey.h"
+#include "random_dialogs.h"
+
+namespace {
+
+// The sanitizers' shadow memory and quarantine are not the program's memory, and their stack
+// recording at every allocation makes Qt's text layout alone several times slower: under them
+// the memory is not checked and the time limit only catches hangs.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool underSanitizer = true;
+#else
+constexpr bool underSanitizer = false;
+#endif
+
+constexpr std::chrono::milliseconds slowestAllowed{underSanitizer ? 10000 : 2000};
+constexpr double peakAllowedMiB = 200;
+
+struct Options {
+    unsigned seed = std::random_device{}();
+    long actions = 20000;
+};
+
+bool parse(int argc, char** argv, Options& options) {
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const QString name = argv[i];
+        bool ok = false;
+        const qulonglong value = QString(argv[i + 1]).toULongLong(&ok);
+        if (!ok) return false;
+        if (name == "--seed")
+            options.seed = static_cast<unsigned>(value);
+        else if (name == "--actions")
+            options.actions = static_cast<long>(value);
+        else
+            return false;
+    }
+    return argc % 2 == 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Polyskop");
+    QTextStream out(stdout);
+    Options options;
+    if (!parse(argc, argv, options)) {
+        out << "usage: polyskop-monkey [--seed N] [--actions N]\n";
+        return 2;
+    }
+    out << "seed " << options.seed << ", " << options.actions << " actions\n";
+    out.flush();
+
+    std::mt19937 random(options.seed);
+    RandomDialogs dialogs(random);
+    frmFunktion window(dialogs);
+    window.show();
+    window.activateWindow();
+    // The person starts after the first drawing, one second on: so the same seed gives the same
+    // sequence however fast the machine is.
+    while (window.Timer1->isActive()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    Monkey monkey(window, random);
+
+    qint64 slowestMs = -1;
+    QString slowest;
+    const auto fail = [&](long n, const QString& what, const QString& why) {
+        out << "FAIL after action " << n << " (" << what << "): " << why << '\n'
+            << "reproduce: polyskop-monkey --seed " << options.seed << " --actions " << n << '\n';
+        return 1;
+    };
+    for (long n = 1; n <= options.actions; ++n) {
+        QElapsedTimer clock;
+        clock.start();
+        const QString what = monkey.step();
+        if (!health::responds(slowestAllowed)) return fail(n, what, "the program does not respond");
+        const qint64 ms = clock.elapsed();
+        if (ms > slowestMs) {
+            slowestMs = ms;
+            slowest = QString("#%1 %2").arg(n).arg(what);
+        }
+        if (ms > slowestAllowed.count())
+            return fail(n, what, QString("the action took %1 ms").arg(ms));
+        if (!health::pointerIsArrow(window)) return fail(n, what, "the pointer is not the arrow");
+    }
+    out << "slowest action " << slowestMs << " ms: " << slowest << '\n';
+    out << dialogs.messages << " message boxes, " << dialogs.colourDialogs << " colour dialogs\n";
+
+    const QStringList wrong = checkKnownAnalysis(window, dialogs);
+    for (const QString& line : wrong) out << "FAIL analysis of x^4-5x^2+4: " << line << '\n';
+
+    const double peak = health::peakMemoryMiB();
+    out << "peak memory " << QString::number(peak, 'f', 1) << " MiB";
+    const bool tooMuch = !underSanitizer && peak > peakAllowedMiB;
+    if (underSanitizer) out << " (sanitizer build: not checked)";
+    if (tooMuch) out << ", more than " << peakAllowedMiB << " MiB: FAIL";
+    out << '\n';
+    return wrong.isEmpty() && !tooMuch ? 0 : 1;
+}

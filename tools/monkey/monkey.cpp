@@ -1,0 +1,246 @@
+#include "monkey.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+#include "app/frmFunktion.h"
+#include "input.h"
+#include "random_text.h"
+
+namespace {
+
+struct SpecialKey {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char* text;
+};
+
+// Keys that edit, move, leave or undo, and control characters a field may not expect.
+constexpr SpecialKey specialKeys[] = {
+    {"Backspace", Qt::Key_Backspace, Qt::NoModifier, "\b"},
+    {"Enter", Qt::Key_Return, Qt::NoModifier, "\r"},
+    {"Tab", Qt::Key_Tab, Qt::NoModifier, "\t"},
+    {"Delete", Qt::Key_Delete, Qt::NoModifier, ""},
+    {"Left", Qt::Key_Left, Qt::NoModifier, ""},
+    {"Right", Qt::Key_Right, Qt::NoModifier, ""},
+    {"Home", Qt::Key_Home, Qt::NoModifier, ""},
+    {"End", Qt::Key_End, Qt::NoModifier, ""},
+    {"Escape", Qt::Key_Escape, Qt::NoModifier, "\x1b"},
+    {"Ctrl+A", Qt::Key_A, Qt::ControlModifier, "\x01"},
+    {"Ctrl+B", Qt::Key_B, Qt::ControlModifier, "\x02"},
+    {"Ctrl+C", Qt::Key_C, Qt::ControlModifier, "\x03"},
+    {"Ctrl+V", Qt::Key_V, Qt::ControlModifier, "\x16"},
+    {"Ctrl+X", Qt::Key_X, Qt::ControlModifier, "\x18"},
+    {"Ctrl+Z", Qt::Key_Z, Qt::ControlModifier, "\x1a"},
+    {"Shift+Home", Qt::Key_Home, Qt::ShiftModifier, ""},
+};
+
+const char* const keypadNames[] = {
+    "bt0",   "bt1",   "bt2",   "bt3",   "bt4",   "bt5",   "bt6",   "bt7",        "bt8",
+    "bt9",   "btDP",  "btKa",  "btKz",  "btPl",  "btMa",  "btMi",  "btGe",       "btX",
+    "btHo",  "btPI",  "btE",   "btABS", "btSQR", "btLOG", "btEXP", "btSGN",      "btSIN",
+    "btCOS", "btTAN", "btINT", "btATN", "btFIX", "btBS",  "btC",   "btBerechnen"};
+const char* const drawNames[] = {"btZ1",      "btZ2",  "btZ3",  "btZ4",    "btZHG",
+                                 "btStartKD", "btCKD", "btCKo", "btReset", "cbHL"};
+const char* const colourNames[] = {"lblF1",  "lblF2", "lblF3",  "lblF4",  "lblF5",
+                                   "lblFAH", "cbAHC", "lblHGF", "cbBackC"};
+
+template <std::size_t N>
+std::vector<QWidget*> named(const frmFunktion& window, const char* const (&names)[N]) {
+    std::vector<QWidget*> found;
+    for (const char* name : names)
+        if (auto* w = window.findChild<QWidget*>(name)) found.push_back(w);
+    return found;
+}
+
+// A text for the report: the first characters, control characters made visible.
+QString shortened(const QString& text) {
+    QString shown;
+    for (QChar c : text.left(40))
+        shown += c.isPrint() ? QString(c) : QString("\\u%1").arg(c.unicode(), 4, 16, QChar('0'));
+    return '"' + shown + (text.size() > 40 ? "..." : "") + '"';
+}
+
+}  // namespace
+
+Monkey::Monkey(frmFunktion& window, std::mt19937& random)
+    : window_(window),
+      random_(random),
+      buttons_(named(window, keypadNames)),
+      colours_(named(window, colourNames)),
+      drawButtons_(named(window, drawNames)) {
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        const QString name = w->objectName();
+        // The painter lies over the plot square and lets its mouse through.
+        if (name.isEmpty() || name.startsWith("qt_") || name == "surface") continue;
+        controls_.push_back(w);
+        if (qobject_cast<QComboBox*>(w)) lists_.push_back(w);
+        if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) toggles_.push_back(w);
+        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w) ||
+            qobject_cast<QComboBox*>(w))
+            fields_.push_back(w);
+    }
+}
+
+int Monkey::below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+bool Monkey::chance(double p) { return std::bernoulli_distribution(p)(random_); }
+
+QWidget* Monkey::any(const std::vector<QWidget*>& controls) {
+    std::vector<QWidget*> usable;
+    for (QWidget* w : controls)
+        if (w->isVisible() && w->isEnabled()) usable.push_back(w);
+    return usable.empty() ? nullptr : usable[below(static_cast<int>(usable.size()))];
+}
+
+// Any pixel of the widget; its corners and edges turn up more often than chance would have it.
+QPoint Monkey::anywhere(const QWidget* widget) {
+    const int w = widget->width(), h = widget->height();
+    if (chance(0.1)) return {chance(0.5) ? 0 : w - 1, chance(0.5) ? 0 : h - 1};
+    return {below(w), below(h)};
+}
+
+QString Monkey::step() {
+    QString what;
+    const int roll = below(100);
+    if (roll < 25)
+        what = type(any(fields_));
+    else if (roll < 37)
+        what = paste(any(fields_));
+    else if (roll < 53)
+        what = click(any(controls_));
+    else if (roll < 60)
+        what = doubleClick(any(controls_));
+    else if (roll < 72)
+        what = plotClick();
+    else if (roll < 78)
+        what = pick();
+    else if (roll < 84)
+        what = toggle();
+    else if (roll < 88)
+        what = press(colours_);
+    else if (roll < 94)
+        what = press(drawButtons_);
+    else
+        what = press(buttons_);
+    // A help window that an action opened is closed again, so that the next ones reach the
+    // main window.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != &window_ && w->isVisible()) w->close();
+    return what;
+}
+
+QString Monkey::type(QWidget* field) {
+    if (!field) return plotClick();
+    if (chance(0.5))
+        input::click(input::mouseTarget(field), Qt::LeftButton, Qt::NoModifier,
+                     anywhere(input::mouseTarget(field)));
+    input::focus(field);
+    QString typed;
+    for (int n = 1 + below(12); n > 0; --n) {
+        if (chance(0.25)) {
+            const SpecialKey& k = specialKeys[below(std::size(specialKeys))];
+            input::key(field, k.key, k.modifiers, QString::fromLatin1(k.text));
+            typed += QString("{%1}").arg(k.name);
+        } else {
+            const QChar c = random_text::keyboardCharacter(random_);
+            input::character(field, c);
+            typed += c;
+        }
+    }
+    return "type " + field->objectName() + " \"" + typed + '"';
+}
+
+QString Monkey::paste(QWidget* field) {
+    if (!field) return plotClick();
+    const random_text::Paste p = random_text::paste(random_);
+    QApplication::clipboard()->setText(p.text);
+    input::focus(field);
+    input::key(field, Qt::Key_V, Qt::ControlModifier, "\x16");
+    return QString("paste %1 characters (%2) into %3: %4")
+        .arg(p.text.size())
+        .arg(p.kind, field->objectName(), shortened(p.text));
+}
+
+QString Monkey::click(QWidget* control) {
+    if (!control) return plotClick();
+    QWidget* target = input::mouseTarget(control);
+    const QPoint at = anywhere(target);
+    input::click(target, Qt::LeftButton, Qt::NoModifier, at);
+    return QString("click %1 at %2,%3").arg(control->objectName()).arg(at.x()).arg(at.y());
+}
+
+QString Monkey::doubleClick(QWidget* control) {
+    if (!control) return plotClick();
+    QWidget* target = input::mouseTarget(control);
+    const QPoint at = anywhere(target);
+    input::doubleClick(target, at);
+    return QString("double-click %1 at %2,%3").arg(control->objectName()).arg(at.x()).arg(at.y());
+}
+
+QString Monkey::plotClick() {
+    QWidget* plot = chance(0.05) ? window_.lblPo : window_.lblBG;
+    const QPoint at = anywhere(plot);
+    const int roll = below(100);
+    QString how;
+    if (roll < 45) {
+        input::click(plot, Qt::RightButton, Qt::NoModifier, at);
+        how = "right-click";
+    } else if (roll < 80) {
+        input::click(plot, Qt::RightButton, Qt::ShiftModifier, at);
+        how = "Shift-right-click";
+    } else if (roll < 88) {
+        input::click(plot, Qt::LeftButton, Qt::NoModifier, at);
+        how = "click";
+    } else if (roll < 94) {
+        input::click(plot, Qt::RightButton, Qt::ControlModifier | Qt::ShiftModifier, at);
+        how = "Shift+Ctrl-right-click";
+    } else {
+        input::doubleClick(plot, at);
+        how = "double-click";
+    }
+    return QString("%1 %2 at %3,%4 (twips %5,%6)")
+        .arg(how, plot->objectName())
+        .arg(at.x())
+        .arg(at.y())
+        .arg(at.x() * 15)
+        .arg(at.y() * 15);
+}
+
+QString Monkey::pick() {
+    auto* list = qobject_cast<QComboBox*>(any(lists_));
+    if (!list) return plotClick();
+    if (chance(0.5)) {
+        // Down and Up in the edit field step through the items.
+        input::focus(list);
+        const bool down = chance(0.5);
+        input::key(list, down ? Qt::Key_Down : Qt::Key_Up, Qt::NoModifier, "");
+        return QString("key %1 in %2").arg(down ? "Down" : "Up", list->objectName());
+    }
+    // A pick with the mouse from the open list.
+    const int index = below(list->count());
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+    emit list->textActivated(list->itemText(index));
+    return QString("pick %1 \"%2\"").arg(list->objectName(), list->itemText(index));
+}
+
+QString Monkey::toggle() {
+    auto* box = qobject_cast<QAbstractButton*>(any(toggles_));
+    if (!box) return plotClick();
+    input::click(box, Qt::LeftButton, Qt::NoModifier, input::indicator(box));
+    return "click " + box->objectName() + (box->isChecked() ? " (now on)" : " (now off)");
+}
+
+QString Monkey::press(const std::vector<QWidget*>& buttons) {
+    QWidget* button = any(buttons);
+    if (!button) return plotClick();
+    input::click(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+    return "click " + button->objectName();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+#include <random>
+#include <vector>
+
+class frmFunktion;
+class QWidget;
+
+// One random action after the other on the controls of the window, each a real key or mouse
+// event (or a pick from a list, as the list reports it).
+class Monkey {
+  public:
+    Monkey(frmFunktion& window, std::mt19937& random);
+
+    // Does one action and says what it did, for the report of a failure.
+    QString step();
+
+  private:
+    QString type(QWidget* field);
+    QString paste(QWidget* field);
+    QString click(QWidget* control);
+    QString doubleClick(QWidget* control);
+    QString plotClick();
+    QString pick();
+    QString toggle();
+    QString press(const std::vector<QWidget*>& buttons);
+
+    QWidget* any(const std::vector<QWidget*>& controls);
+    QPoint anywhere(const QWidget* widget);
+    int below(int n);
+    bool chance(double p);
+
+    frmFunktion& window_;
+    std::mt19937& random_;
+    std::vector<QWidget*> controls_, fields_, lists_, toggles_, buttons_, colours_, drawButtons_;
+};
