@@ -151,6 +151,25 @@ void frmFunktion::runAnalysis() {
         x->setText(q(slot));
         y->setText(slot.empty() ? "" : "0");
     };
+    // A point at x, written x first: where y(x) fails, the row stands as far as written.
+    const auto pointRow = [](TextField* fx, TextField* fy, double x, auto yOf) {
+        fx->setText(q(format4(x)));
+        fy->setText(q(format4(yOf(x))));
+    };
+    // A solver's slot as a point, or an empty row for an empty slot; its x, if any.
+    const auto slotRow = [&](TextField* fx, TextField* fy, const std::string& slot,
+                             auto yOf) -> std::optional<double> {
+        if (slot.empty()) {
+            fx->setText("");
+            fy->setText("");
+            return std::nullopt;
+        }
+        const double x = numtext::parse(slot);
+        pointRow(fx, fy, x, yOf);
+        return x;
+    };
+    const auto y = [this](double x) { return yAt(x); };
+    const auto y3 = [this](double x) { return y3At(x); };
     const auto kind = [](Label* label, double t) {
         label->setText(t > 0 ? "min" : t < 0 ? "max" : "");
     };
@@ -183,16 +202,7 @@ void frmFunktion::runAnalysis() {
         const auto w = analysis::splitTwo(analysis::QuadGlei(Abl2A, Abl2B, Abl2C));
         TextField* wx[] = {txtPW1X, txtPW2X};
         TextField* wy[] = {txtPW1Y, txtPW2Y};
-        for (int i = 0; i < 2; ++i) {
-            if (w[i].empty()) {
-                wx[i]->setText("");
-                wy[i]->setText("");
-                continue;
-            }
-            const double x = numtext::parse(w[i]);
-            wx[i]->setText(q(format4(x)));
-            wy[i]->setText(q(format4(yAt(x))));
-        }
+        for (int i = 0; i < 2; ++i) slotRow(wx[i], wy[i], w[i], y);
     }
     ZeichneY();
     if (KoeffA == 0 && KoeffB != 0) {
@@ -204,20 +214,10 @@ void frmFunktion::runAnalysis() {
         TextField* ex[] = {txtPE1X, txtPE2X};
         TextField* ey[] = {txtPE1Y, txtPE2Y};
         Label* el[] = {lblMMPE1, lblMMPE2};
-        for (int i = 0; i < 2; ++i) {
-            if (e[i].empty()) {
-                ex[i]->setText("");
-                ey[i]->setText("");
-                continue;
-            }
-            const double x = numtext::parse(e[i]);
-            ex[i]->setText(q(format4(x)));
-            ey[i]->setText(q(format4(y3At(x))));
-            kind(el[i], checked(Abl2B * x + Abl2C));
-        }
-        const double x = checked(-Abl2C / Abl2B);
-        txtPW1X->setText(q(format4(x)));
-        txtPW1Y->setText(q(format4(y3At(x))));
+        for (int i = 0; i < 2; ++i)
+            if (const auto x = slotRow(ex[i], ey[i], e[i], y3))
+                kind(el[i], checked(Abl2B * *x + Abl2C));
+        pointRow(txtPW1X, txtPW1Y, checked(-Abl2C / Abl2B), y3);
     } else if (KoeffA == 0 && KoeffC != 0) {
         const auto z = analysis::splitTwo(analysis::QuadGlei(KoeffC, KoeffD, KoeffE));
         TextField* zx[] = {txtP01X, txtP02X};
@@ -232,8 +232,7 @@ void frmFunktion::runAnalysis() {
             zy[i]->setText("0");
         }
         const double x = checked(-Abl1D / Abl1C);
-        txtPE1X->setText(q(format4(x)));
-        txtPE1Y->setText(q(format4(y3At(x))));
+        pointRow(txtPE1X, txtPE1Y, x, y3);
         kind(lblMMPE1, checked(Abl2B * x + Abl2C));
     } else if (KoeffA == 0 && KoeffB == 0 && KoeffD != 0) {
         txtP01X->setText(q(format4(checked(-KoeffE / KoeffD))));

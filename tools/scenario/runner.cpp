@@ -15,6 +15,7 @@
 
 #include "app/controls.h"
 #include "app/frmFunktion.h"
+#include "input.h"
 #include "plot/recording_surface.h"
 #include "script_line.h"
 #include "scripted_dialogs.h"
@@ -27,14 +28,8 @@ struct LineError {
 };
 
 // The widget that receives the keys of a control (a combo box types into its edit field).
-QWidget* keyTarget(QWidget* control) {
-    if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit())
-        return combo->lineEdit();
-    return control;
-}
-
 void setCaret(QWidget* control, int from, int to) {
-    QWidget* target = keyTarget(control);
+    QWidget* target = input::keyTarget(control);
     if (auto* line = qobject_cast<QLineEdit*>(target)) {
         if (from == to)
             line->setCursorPosition(from);
@@ -54,7 +49,7 @@ int textLength(QWidget* control) { return fieldText(control).size(); }
 
 // Gives the control the focus; with caretToEnd the caret goes behind the text, nothing selected.
 void focus(QWidget* control, bool caretToEnd) {
-    QWidget* target = keyTarget(control);
+    QWidget* target = input::keyTarget(control);
     const bool had = QApplication::focusWidget() == target;
     control->window()->activateWindow();
     target->setFocus(Qt::OtherFocusReason);
@@ -64,21 +59,13 @@ void focus(QWidget* control, bool caretToEnd) {
     }
 }
 
-void sendKey(QWidget* control, Qt::Key key, Qt::KeyboardModifiers modifiers, const QString& text) {
-    QWidget* target = keyTarget(control);
-    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
-    QApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
-    QApplication::sendEvent(target, &release);
-}
-
 void typeCharacter(QWidget* control, QChar c) {
     const ushort code = c.unicode();
     Qt::Key key = Qt::Key_unknown;
     if (code >= 0x20 && code < 0x7F) key = static_cast<Qt::Key>(QChar(c).toUpper().unicode());
     if (c == '\n' || c == '\r') key = Qt::Key_Return;
     if (c == '\t') key = Qt::Key_Tab;
-    sendKey(control, key, Qt::NoModifier, c == '\n' ? QString("\r") : QString(c));
+    input::key(control, key, Qt::NoModifier, c == '\n' ? QString("\r") : QString(c));
 }
 
 void pressKey(QWidget* control, const QString& name) {
@@ -100,22 +87,11 @@ void pressKey(QWidget* control, const QString& name) {
         {"Ctrl+V", Qt::Key_V, Qt::ControlModifier, "\x16"},
     };
     for (const auto& k : keys)
-        if (name == k.name) return sendKey(control, k.key, k.modifiers, k.text);
+        if (name == k.name) return input::key(control, k.key, k.modifiers, k.text);
     throw LineError{"unknown key " + name};
 }
 
 QPoint pixels(int xTwips, int yTwips) { return {xTwips / 15, yTwips / 15}; }
-
-// A press and release at a point; unlike QTest's, the point (0, 0) is the corner, not the middle.
-void mouseClick(QWidget* widget, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
-                QPoint at) {
-    const QPointF local(at);
-    const QPointF global(widget->mapToGlobal(at));
-    QMouseEvent press(QEvent::MouseButtonPress, local, global, button, button, modifiers);
-    QApplication::sendEvent(widget, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, local, global, button, Qt::NoButton, modifiers);
-    QApplication::sendEvent(widget, &release);
-}
 
 // One window and everything a file does to it.
 class Session {
@@ -254,8 +230,9 @@ void Session::run(const QString& fileName, int lineNumber, const ScriptLine& lin
             else
                 throw LineError{"unknown modifiers " + m};
         }
-        mouseClick(c, b == "left" ? Qt::LeftButton : Qt::RightButton, mods,
-                   pixels(number(line.words[3]), number(line.words[4])));
+        // Unlike QTest's click, the point (0, 0) is the corner, not the middle.
+        input::click(c, b == "left" ? Qt::LeftButton : Qt::RightButton, mods,
+                     pixels(number(line.words[3]), number(line.words[4])));
     } else if (command == "pick") {
         requireWords(line, 3, "pick CONTROL \"ITEM\"");
         auto* combo = qobject_cast<QComboBox*>(control(line.words[1]));
