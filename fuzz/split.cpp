@@ -6,7 +6,7 @@
 #include <cmath>
 #include <string>
 
-#include "analysis/run.h"
+#include "analysis/slots.h"
 #include "analysis/solvers.h"
 #include "base/numtext.h"
 #include "support.h"

@@ -8,13 +8,6 @@
 namespace analysis {
 namespace {
 
-// An infinite intermediate is the old platform's overflow; so is a NaN, which only infinite
-// operands make here (inf - inf, 0 * inf in the scaling of small roots).
-double finite(double v) {
-    if (!std::isfinite(v)) throw Failure(failure::Overflow);
-    return v;
-}
-
 double cbrt(double w) {
     const double third = 1.0 / 3.0;
     return w < 0 ? -std::pow(-w, third) : std::pow(w, third);
@@ -26,10 +19,10 @@ double round4(double v) { return std::floor(v * 10000 + 0.5) / 10000; }
 // Solves the cubic and divides each root by scale (an exact power of ten, or 1) before
 // rounding it.
 std::string solveCubic(double a, double b, double c, double d, double scale) {
-    const double r = finite(b / a), s = finite(c / a), t = finite(d / a);
-    const double p = finite(s - std::pow(r, 2) / 3);
-    const double q = finite(2 * std::pow(r, 3) / 27 - r * s / 3 + t);
-    const double exact = finite(std::pow(p, 3) / 27 + std::pow(q, 2) / 4);
+    const double r = checkFinite(b / a), s = checkFinite(c / a), t = checkFinite(d / a);
+    const double p = checkFinite(s - std::pow(r, 2) / 3);
+    const double q = checkFinite(2 * std::pow(r, 3) / 27 - r * s / 3 + t);
+    const double exact = checkFinite(std::pow(p, 3) / 27 + std::pow(q, 2) / 4);
     const double disc = std::floor(exact * 1000000 + 0.5) / 1000000;
     auto text = [scale](double z) { return numtext::format(round4(z / scale)); };
 
@@ -77,7 +70,7 @@ std::string KubGlei(double a, double b, double c, double d) {
 
 std::string KubGleiScaled(double a, double b, double c, double d) {
     if (a == 0) return "";
-    const double r = finite(b / a), s = finite(c / a), t = finite(d / a);
+    const double r = checkFinite(b / a), s = checkFinite(c / a), t = checkFinite(d / a);
     const bool small = std::fabs(r) < 1 && std::fabs(s) < 1 && std::fabs(t) < 1;
     if (!small || (r == 0 && s == 0 && t == 0)) return solveCubic(a, b, c, d, 1);
     int k = 1;
@@ -85,23 +78,23 @@ std::string KubGleiScaled(double a, double b, double c, double d) {
            std::fabs(t) * std::pow(10.0, 3 * k) < 1)
         ++k;
     const double scale = std::pow(10.0, k);
-    return solveCubic(1, finite(r * scale), finite(s * std::pow(10.0, 2 * k)),
-                      finite(t * std::pow(10.0, 3 * k)), scale);
+    return solveCubic(1, checkFinite(r * scale), checkFinite(s * std::pow(10.0, 2 * k)),
+                      checkFinite(t * std::pow(10.0, 3 * k)), scale);
 }
 
 std::string QuadGlei(double a, double b, double c) {
     try {
         if (b == 0) {
             if (a == 0) return "";  // division by zero
-            const double w = finite(c / -a);
+            const double w = checkFinite(c / -a);
             if (w < 0) return "|";
             return numtext::format(std::sqrt(w)) + "|" + numtext::format(-std::sqrt(w));
         }
-        if (a == 0) return numtext::format(finite(-c / b)) + "|";
-        const double p = finite(b / a), q = finite(c / a);
-        const double disc = finite((p / 2) * (p / 2) - q);
+        if (a == 0) return numtext::format(checkFinite(-c / b)) + "|";
+        const double p = checkFinite(b / a), q = checkFinite(c / a);
+        const double disc = checkFinite((p / 2) * (p / 2) - q);
         if (disc > 0) {
-            const double root = std::sqrt(finite(p * p / 4 - q));
+            const double root = std::sqrt(checkFinite(p * p / 4 - q));
             return numtext::format(-p / 2 + root) + "|" + numtext::format(-p / 2 - root);
         }
         if (disc == 0) return numtext::format(-p / 2) + "|" + numtext::format(-p / 2);

@@ -11,7 +11,9 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <span>
 
+#include "analysis/curve_analysis.h"
 #include "app/controls.h"
 #include "app/dialogs.h"
 #include "app/shared_state.h"
@@ -39,7 +41,6 @@ class frmFunktion : public QWidget, public SharedState {
     Surface& surface();
     // Every primitive from now on goes to the painter and to the recorder as well.
     void attachRecorder(RecordingSurface& recorder);
-    PlotWidget& painterSurface() { return *painter_; }
 
     // The window's mouse pointer: the hourglass while on, the default arrow otherwise.
     void setHourglass(bool on);
@@ -118,19 +119,15 @@ class frmFunktion : public QWidget, public SharedState {
     void txtF_KeyPress(int& keyAscii);
     void txtHilfsgleichung_KeyPress(int& keyAscii);
 
-    // Curve analysis: coefficients, terms, the run, the result panel
+    // Curve analysis: coefficients, the run, the result panel
     void LoeschErgebnisse();
     void LoeschFunktionen();
     void ZeigErgebnisfelder();
-    void BildeTerme();
     void btStartKD_Click();
     void btCKo_Click();
     void btCKD_Click();
-    void coefficientChanged();                        // the change handling of txtA..txtE
-    std::array<TextField*, 20> resultFields() const;  // P01X, P01Y, .. PYX, PYY
-    double yAt(double x) const;                       // y(x), Failure 6 on an overflow
-    double y3At(double x) const;                      // y(x) without the A term
-    void runAnalysis();  // btStartKD_Click without its failure boundary
+    void coefficientChanged();  // the change handling of txtA..txtE
+    QWidget* analysisField(analysis::Field field) const;
 
     // Help windows
     void btHilfe_Click();
@@ -260,6 +257,10 @@ class frmFunktion : public QWidget, public SharedState {
     void connectAnalysisHandlers();
     void connectHelpHandlers();
 
+    void writeFields(std::span<const analysis::Field> fields, const QString& text);
+    analysis::SharedValues sharedValues() const;
+    void setSharedValues(const analysis::SharedValues& values);
+
     QPointer<frmHilfe> hilfe_;
     QPointer<frmHelpFKT> helpFKT_;
 
@@ -267,4 +268,5 @@ class frmFunktion : public QWidget, public SharedState {
     std::unique_ptr<SurfaceTee> tee_;
     bool hourglass_ = false;
     std::map<int, Label*> lblFArray_, lblPArray_;
+    std::array<QWidget*, analysis::kFieldCount> analysisFields_{};
 };

@@ -3,17 +3,10 @@
 #include <QTextCursor>
 
 #include "app/frmFunktion.h"
-#include "base/failure.h"
-#include "base/numtext.h"
+#include "terms/calculator.h"
 #include "terms/editing.h"
-#include "terms/evaluator.h"
-#include "terms/normterm.h"
-#include "terms/pruefterm.h"
 
 namespace {
-
-const QString formelFehler = QString::fromUtf8(terms::kFormelFehler.data(),
-                                               static_cast<qsizetype>(terms::kFormelFehler.size()));
 
 struct KeypadKey {
     QPushButton* frmFunktion::*button;
@@ -71,28 +64,12 @@ void frmFunktion::connectTermHandlers() {
 }
 
 void frmFunktion::btBerechnen_Click() {
-    try {
-        std::string term = terms::upperCase(txtF->text().toStdString());
-        txtX->setText(txtX->text().replace(',', '.'));
-        term = terms::replaceAll(term, "(X)", "(" + txtX->text().toStdString() + ")");
-        term = terms::NormTermRechner(term);
-        if (term.empty()) {
-            lblErgebnis->setText("Eingabefeld ist leer");
-            return;
-        }
-        const terms::Pruefung check = terms::PruefTerm(term);
-        if (check.box) dialogs.message(Dialogs::Icon::None, "Polyskop", qs(*check.box));
-        if (check.verdict != terms::kPruefOK) {
-            lblErgebnis->setText(qs(check.verdict));
-            txtF->setFocus();
-            return;
-        }
-        lblErgebnis->setText(qs(numtext::format(terms::evaluate(term))));
-        txtF->setFocus();
-    } catch (const Failure&) {
-        lblErgebnis->setText(formelFehler);
-        txtF->setFocus();
-    }
+    const terms::Calculation c =
+        terms::calculate(txtF->text().toStdString(), txtX->text().toStdString());
+    txtX->setText(qs(c.x));
+    if (c.box) dialogs.message(Dialogs::Icon::None, "Polyskop", qs(*c.box));
+    lblErgebnis->setText(qs(c.result));
+    if (c.focusTerm) txtF->setFocus();
 }
 
 void frmFunktion::txtX_KeyPress(int& keyAscii) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <exception>
 
 // A run-time failure with the number the user may see in a message ("Fehler in der 1. Funktion"
@@ -23,3 +24,10 @@ class Failure : public std::exception {
   private:
     int number_;
 };
+
+// An infinite or NaN intermediate is the old platform's overflow (a NaN only arises from infinite
+// operands: inf - inf, 0 * inf).
+inline double checkFinite(double value) {
+    if (!std::isfinite(value)) throw Failure(failure::Overflow);
+    return value;
+}

@@ -16,12 +16,8 @@ struct Decimal {
     int exponent = 0;
 };
 
-void requireFinite(double value) {
-    if (!std::isfinite(value)) throw Failure(failure::Overflow);
-}
-
 Decimal toDecimal(double value) {
-    requireFinite(value);
+    checkFinite(value);
     Decimal d;
     if (value == 0) return d;
     char buf[64];
@@ -43,7 +39,6 @@ Decimal toDecimal(double value) {
 // Plain digits of |value| with `decimals` places, halves away from zero, from the 15-digit
 // decimal form; returns the integer part and the fraction as digit strings.
 std::pair<std::string, std::string> roundedDigits(const Decimal& d, int decimals) {
-    std::string all;                     // digits of 10^decimals × |value|, before rounding
     int intLen = d.exponent + decimals;  // how many digits of d.digits are kept
     if (d.digits.empty() || intLen < 0) return {"0", std::string(decimals, '0')};
     std::string kept;
@@ -75,7 +70,7 @@ bool allZero(const std::string& a, const std::string& b) {
 }  // namespace
 
 std::string formatForTerm(double value) {
-    requireFinite(value);
+    checkFinite(value);
     if (value == 0) return "0";
     char buf[64];
     auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
@@ -192,11 +187,8 @@ std::int64_t toInt64(double value) {
     return static_cast<std::int64_t>(r);
 }
 
-double intPart(double value) { return std::floor(value); }
-double fixPart(double value) { return std::trunc(value); }
-
 double roundTo(double value, int decimals) {
-    requireFinite(value);
+    checkFinite(value);
     double scale = std::pow(10.0, decimals);
     double scaled = value * scale;
     if (!std::isfinite(scaled)) return value;  // too large to have decimals to round

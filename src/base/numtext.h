@@ -36,10 +36,6 @@ std::int32_t toInt32(double value);
 // The same with 64 bits.
 std::int64_t toInt64(double value);
 
-// Int: the largest whole number not above value. Fix: towards zero.
-double intPart(double value);
-double fixPart(double value);
-
 // Rounding to a number of decimals, halves to even (on the scaled binary value).
 double roundTo(double value, int decimals);
 

@@ -12,11 +12,6 @@ namespace {
 constexpr double side = 7005;
 constexpr double smallestSpacing = 0.00001;
 
-double finite(double v) {
-    if (!std::isfinite(v)) throw Failure(failure::Overflow);
-    return v;
-}
-
 // The common logarithm; a number not above 0 has none.
 double log10Of(double v) {
     if (!(v > 0)) throw Failure(failure::InvalidArgument);
@@ -28,8 +23,8 @@ double log10Of(double v) {
 WorldPoint clickToWorld(const Ranges& r, float x, float y) {
     const double x1 = numtext::parse(r.ix1), x2 = numtext::parse(r.ix2);
     const double y1 = numtext::parse(r.iy1), y2 = numtext::parse(r.iy2);
-    const double wx = finite(finite(finite(x2 - x1) * x) / side + x1);
-    const double wy = finite(y2 - finite(finite(y2 - y1) * y) / side);
+    const double wx = checkFinite(checkFinite(checkFinite(x2 - x1) * x) / side + x1);
+    const double wy = checkFinite(y2 - checkFinite(checkFinite(y2 - y1) * y) / side);
     return {wx, wy};
 }
 
@@ -67,7 +62,7 @@ ZoomStep zoom(const Ranges& r, const std::string& xa, const std::string& ya, flo
     step.ya = numtext::format(dy / 10);
     step.iy1 = numtext::format(cy - dy);
     step.iy2 = numtext::format(cy + dy);
-    step.factor = numtext::formatThousands(finite(1 / (dx / 10)));
+    step.factor = numtext::formatThousands(checkFinite(1 / (dx / 10)));
     return step;
 }
 

@@ -104,8 +104,6 @@ TEST(NumberText, IntegerConversionsAndRounding) {
     EXPECT_THROW(toInt32(2147483647.5), Failure);
     EXPECT_THROW(toInt32(NAN), Failure);
     EXPECT_EQ(toInt64(3e12 + 0.5), 3000000000000);
-    EXPECT_EQ(intPart(-2.5), -3);
-    EXPECT_EQ(fixPart(-2.5), -2);
     EXPECT_EQ(roundTo(0.125, 2), 0.12);
     EXPECT_EQ(roundTo(0.375, 2), 0.38);
     EXPECT_EQ(roundTo(-1.23456, 4), -1.2346);

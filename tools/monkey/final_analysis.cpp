@@ -84,7 +84,8 @@ QStringList checkKnownAnalysis(frmFunktion& w, const RandomDialogs& dialogs) {
            rows({{w.txtPW1X, w.txtPW1Y}, {w.txtPW2X, w.txtPW2Y}}));
     expect(wrong, "y intercept", "0 4", w.txtPYX->text() + ' ' + w.txtPYY->text());
     expect(wrong, "derivative", "+4*(X)^3-10*(X)", w.txtFKT2->text());
-    for (const TextField* f : w.resultFields())
-        if (!f->isVisible()) wrong << f->objectName() + " is hidden";
+    for (analysis::Field field : analysis::kResultFields)
+        if (const QWidget* f = w.analysisField(field); !f->isVisible())
+            wrong << f->objectName() + " is hidden";
     return wrong;
 }

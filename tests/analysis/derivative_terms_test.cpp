@@ -1,4 +1,4 @@
-#include "analysis/terms.h"
+#include "analysis/derivative_terms.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "analysis/terms.h"
+#include "analysis/derivative_terms.h"
 
 #include <cmath>
 
@@ -8,12 +8,7 @@
 namespace analysis {
 namespace {
 
-double finite(double v) {
-    if (std::isinf(v)) throw Failure(failure::Overflow);
-    return v;
-}
-
-double round14(double v) { return numtext::parse(numtext::formatFixed(finite(v), 14)); }
+double round14(double v) { return numtext::parse(numtext::formatFixed(checkFinite(v), 14)); }
 
 }  // namespace
 
@@ -49,20 +44,20 @@ std::string termHG(const Cubic& k) {
 }
 
 void derive(const Polynomial& k, Abl1& out) {
-    out.a = finite(4 * k.a);
-    out.b = finite(3 * k.b);
-    out.c = finite(k.c + k.c);
+    out.a = checkFinite(4 * k.a);
+    out.b = checkFinite(3 * k.b);
+    out.c = checkFinite(k.c + k.c);
     out.d = k.d;
 }
 
 void derive(const Abl1& k, Abl2& out) {
-    out.a = finite(3 * k.a);
-    out.b = finite(k.b + k.b);
+    out.a = checkFinite(3 * k.a);
+    out.b = checkFinite(k.b + k.b);
     out.c = k.c;
 }
 
 void derive(const Abl2& k, Abl3& out) {
-    out.a = finite(k.a + k.a);
+    out.a = checkFinite(k.a + k.a);
     out.b = k.b;
 }
 

@@ -1,4 +1,4 @@
-#include "analysis/run.h"
+#include "analysis/slots.h"
 
 #include "base/failure.h"
 

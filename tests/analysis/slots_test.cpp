@@ -1,4 +1,4 @@
-#include "analysis/run.h"
+#include "analysis/slots.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@ namespace {
 using Three = std::array<std::string, 3>;
 using Two = std::array<std::string, 2>;
 
-TEST(RunSplit, SlotsKeepEmptyOnesAndTheRestAfterTheLastBar) {
+TEST(Slots, SlotsKeepEmptyOnesAndTheRestAfterTheLastBar) {
     EXPECT_EQ(analysis::splitThree("2|-2|-1"), (Three{"2", "-2", "-1"}));
     EXPECT_EQ(analysis::splitThree("1,5||"), (Three{"1,5", "", ""}));
     EXPECT_EQ(analysis::splitThree("||"), (Three{"", "", ""}));
@@ -21,7 +21,7 @@ TEST(RunSplit, SlotsKeepEmptyOnesAndTheRestAfterTheLastBar) {
     EXPECT_EQ(analysis::splitTwo("1|2|3"), (Two{"1", "2|3"}));
 }
 
-TEST(RunSplit, TooFewBarsEndTheRun) {
+TEST(Slots, TooFewBarsEndTheRun) {
     // KubGlei with a leading 0 (the first press of degree 4) gives the empty text.
     EXPECT_THROW(analysis::splitThree(analysis::KubGlei(0, 0, 0, 0)), Failure);
     EXPECT_THROW(analysis::splitThree("1|2"), Failure);
