@@ -6,13 +6,14 @@
 #include <sys/resource.h>
 #include <QApplication>
 
+#include "app/application.h"
 #include "app/dialogs.h"
 #include "app/frmFunktion.h"
 
 class SilentDialogs : public Dialogs {
   public:
     void message(Icon, const QString&, const QString&) override {}
-    std::optional<Colour> chooseColour() override { return std::nullopt; }
+    std::optional<Colour> chooseColour(Colour) override { return std::nullopt; }
 };
 
 struct OffscreenWindow {
@@ -36,6 +37,7 @@ inline double peakMemoryMB() {
 inline int runOffscreenBenchmarks(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    setUpApplication(app);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

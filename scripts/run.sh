@@ -4,5 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 cmake --preset release
-cmake --build --preset release --target polyskop
+cmake --build --preset release --target polyskop manual
 exec build/release/bin/polyskop

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-pdf-dev qt6-svg-dev
+  qt6-base-dev qt6-pdf-dev qt6-svg-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
   xvfb xauth fonts-liberation fonts-dejavu-core
   clang libclang-rt-14-dev

@@ -3,26 +3,29 @@
 #include <QAbstractButton>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QTextCursor>
+#include <QWheelEvent>
+#include <optional>
 
-namespace {
-
-constexpr int twipsPerPixel = 15;
-
-}  // namespace
+#include "keys/key_filters.h"
+#include "plot/square.h"
 
 Label::Label(QWidget* parent) : QLabel(parent) { setTextFormat(Qt::PlainText); }
 
 void Label::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
     const QPoint at = event->position().toPoint();
-    emit mouseDown(event->button(), event->modifiers(), at.x() * twipsPerPixel,
-                   at.y() * twipsPerPixel);
+    emit mouseDown(event->button(), event->modifiers(), at.x() * plot::kTwipsPerPixel,
+                   at.y() * plot::kTwipsPerPixel);
     event->accept();
 }
 
@@ -35,8 +38,12 @@ void Label::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
 }
 
+// The second press of a quick pair arrives as a double click; it is a press all the same.
 void Label::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
+    const QPoint at = event->position().toPoint();
+    emit mouseDown(event->button(), event->modifiers(), at.x() * plot::kTwipsPerPixel,
+                   at.y() * plot::kTwipsPerPixel);
     if (event->button() == Qt::LeftButton) emit doubleClicked();
 }
 
@@ -66,20 +73,50 @@ void TextField::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) emit doubleClicked();
 }
 
-// Qt 6.4 copies a pasted text once for every character when it is longer than the room left in
-// the field (a second for 40,000 characters); the field hands it only what fits.
 void TextField::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Paste) && !isReadOnly()) {
-        const QString clip = QGuiApplication::clipboard()->text();
-        const qsizetype room = maxLength() - text().size() + selectedText().size();
-        if (clip.size() > room) {
-            insert(clip.left(room));
-            event->accept();
-            return;
-        }
+        pasteText(QGuiApplication::clipboard()->text());
+        event->accept();
+        return;
     }
     QLineEdit::keyPressEvent(event);
 }
+
+// Qt 6.4 copies a pasted text once for every character when it is longer than the room left in
+// the field (a second for 40,000 characters); the field takes only what fits.
+void TextField::pasteText(const QString& text) {
+    const qsizetype room = maxLength() - this->text().size() + selectedText().size();
+    insert(text.left(room));
+}
+
+ListField::ListField(QWidget* parent) : QComboBox(parent) { setFocusPolicy(Qt::StrongFocus); }
+
+// The wheel picks the next or previous item only in the list that has the focus; over any other
+// list it does nothing, so scrolling past a list never changes it.
+void ListField::wheelEvent(QWheelEvent* event) {
+    if (hasFocus() || (lineEdit() && lineEdit()->hasFocus()))
+        QComboBox::wheelEvent(event);
+    else
+        event->ignore();
+}
+
+namespace {
+
+class PressOnEnter : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+        static_cast<QAbstractButton*>(watched)->click();
+        return true;
+    }
+};
+
+}  // namespace
+
+void pressOnEnter(QAbstractButton* button) { button->installEventFilter(new PressOnEnter(button)); }
 
 MemoField::MemoField(QWidget* parent) : QPlainTextEdit(parent) {
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -99,9 +136,11 @@ MemoField::MemoField(QWidget* parent) : QPlainTextEdit(parent) {
     });
 }
 
+// A text the program writes stands with the caret at its end, nothing selected, so that the
+// keypad goes on behind it.
 void MemoField::setText(const QString& text) {
-    if (text == toPlainText()) return;
-    setPlainText(text);
+    if (text != toPlainText()) setPlainText(text);
+    moveCursor(QTextCursor::End);
 }
 
 void MemoField::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -111,8 +150,8 @@ void MemoField::mouseDoubleClickEvent(QMouseEvent* event) {
 
 int keyAscii(const QKeyEvent& event) {
     const int key = event.key();
-    if (key == Qt::Key_Backspace) return 8;
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) return 13;
+    if (key == Qt::Key_Backspace) return keys::Backspace;
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) return keys::Enter;
     if (event.modifiers() & Qt::ControlModifier) {
         if (key >= Qt::Key_A && key <= Qt::Key_Z) return key - Qt::Key_A + 1;
         return 0;
@@ -123,49 +162,169 @@ int keyAscii(const QKeyEvent& event) {
     return code >= 32 && code != 127 ? static_cast<int>(code) : 0;
 }
 
+QString unselectedText(const QWidget* field) {
+    if (auto* combo = qobject_cast<const QComboBox*>(field); combo && combo->lineEdit())
+        field = combo->lineEdit();
+    if (auto* line = qobject_cast<const QLineEdit*>(field)) {
+        if (!line->hasSelectedText()) return line->text();
+        return QString(line->text()).remove(line->selectionStart(), line->selectedText().size());
+    }
+    if (auto* memo = qobject_cast<const QPlainTextEdit*>(field)) {
+        const QTextCursor c = memo->textCursor();
+        return memo->toPlainText().remove(c.selectionStart(),
+                                          c.selectionEnd() - c.selectionStart());
+    }
+    return fieldText(field);
+}
+
+KeyText keyText(const QWidget* field) {
+    return {fieldText(field).toStdString(), unselectedText(field).toStdString()};
+}
+
 namespace {
 
+QString character(char32_t code) { return QString::fromUcs4(&code, 1); }
+
+// Select all, cut, undo and redo are the field's own: only the old platform sent them as
+// characters for the filter to cancel.
+bool isEditingShortcut(const QKeyEvent& event) {
+    return event.matches(QKeySequence::SelectAll) || event.matches(QKeySequence::Cut) ||
+           event.matches(QKeySequence::Undo) || event.matches(QKeySequence::Redo);
+}
+
+// Every way text reaches a filtered field: key presses go through the handler; the commits of
+// an input method (dead keys, compose, AltGr) go through it character by character as if typed;
+// a drop and a middle-button paste of the selection are pastes, as Ctrl+V at that point.
 class KeyFilter : public QObject {
   public:
-    KeyFilter(QWidget* field, QObject* target, KeyPressHandler handler)
-        : QObject(target), field_(field), handler_(std::move(handler)) {}
+    KeyFilter(QWidget* field, QObject* parent, KeyPressHandler handler, Superscripts superscripts)
+        : QObject(parent),
+          field_(field),
+          handler_(std::move(handler)),
+          superscripts_(superscripts) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
-        const int original = keyAscii(*static_cast<QKeyEvent*>(event));
+        switch (event->type()) {
+            case QEvent::KeyPress:
+                return keyPress(*static_cast<QKeyEvent*>(event));
+            case QEvent::InputMethod:
+                return commit(watched, *static_cast<QInputMethodEvent*>(event));
+            case QEvent::Drop:
+                return drop(watched, *static_cast<QDropEvent*>(event));
+            case QEvent::MouseButtonRelease:
+                return middlePaste(watched, *static_cast<QMouseEvent*>(event));
+            default:
+                return false;
+        }
+    }
+
+  private:
+    bool keyPress(const QKeyEvent& event) {
+        if (isEditingShortcut(event)) return false;
+        const QList<uint> text = event.text().toUcs4();
+        if (text.size() == 1 && power(text[0])) {
+            typeText(event.text());
+            return true;
+        }
+        const int original = keyAscii(event);
         if (original == 0) return false;
         int code = original;
         handler_(code);
         if (code == original) return false;
-        if (code >= 32) {
-            const char32_t character = static_cast<char32_t>(code);
-            insert(QString::fromUcs4(&character, 1));
-        }
+        if (code >= 32) insert(character(static_cast<char32_t>(code)));
         return true;
     }
 
-  private:
-    void insert(const QString& text) {
-        if (auto* line = qobject_cast<QLineEdit*>(field_)) {
-            line->insert(text);
-        } else if (auto* combo = qobject_cast<QComboBox*>(field_)) {
-            if (combo->lineEdit()) combo->lineEdit()->insert(text);
-        } else if (auto* memo = qobject_cast<QPlainTextEdit*>(field_)) {
-            memo->insertPlainText(text);
+    // The composition still on show goes on without the committed text, which is typed.
+    bool commit(QObject* watched, const QInputMethodEvent& event) {
+        if (event.commitString().isEmpty()) return false;
+        QInputMethodEvent rest(event.preeditString(), event.attributes());
+        QCoreApplication::sendEvent(watched, &rest);
+        typeText(event.commitString());
+        return true;
+    }
+
+    bool drop(QObject* watched, QDropEvent& event) {
+        if (!event.mimeData()->hasText()) return false;
+        event.acceptProposedAction();
+        pasteAt(watched, event.position().toPoint(), event.mimeData()->text());
+        QDragLeaveEvent leave;  // ends the field's own drag feedback
+        QCoreApplication::sendEvent(watched, &leave);
+        return true;
+    }
+
+    bool middlePaste(QObject* watched, const QMouseEvent& event) {
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        if (event.button() != Qt::MiddleButton || !clipboard->supportsSelection()) return false;
+        pasteAt(watched, event.position().toPoint(), clipboard->text(QClipboard::Selection));
+        return true;
+    }
+
+    std::optional<std::string_view> power(char32_t c) const {
+        if (superscripts_ != Superscripts::AsPower) return std::nullopt;
+        return keys::superscriptAsPower(c);
+    }
+
+    void typeText(const QString& text) {
+        for (char32_t c : text.toUcs4()) {
+            if (const auto p = power(c)) {
+                typeText(QString::fromLatin1(p->data(), static_cast<qsizetype>(p->size())));
+                continue;
+            }
+            if (c < 32 || c == 127) continue;
+            int code = static_cast<int>(c);
+            handler_(code);
+            if (code >= 32) insert(character(static_cast<char32_t>(code)));
         }
+    }
+
+    // The caret goes where the text was dropped, then the text is pasted as Ctrl+V pastes it:
+    // only where the filter lets Ctrl+V pass.
+    void pasteAt(QObject* receiver, QPoint at, const QString& text) {
+        if (auto* line = lineEdit()) {
+            line->setCursorPosition(line->cursorPositionAt(at));
+        } else if (auto* memo = qobject_cast<QPlainTextEdit*>(field_);
+                   memo && receiver == memo->viewport()) {
+            memo->setTextCursor(memo->cursorForPosition(at));
+        }
+        int code = keys::CtrlV;
+        handler_(code);
+        if (code != keys::CtrlV) return;
+        if (auto* field = qobject_cast<TextField*>(field_))
+            field->pasteText(text);
+        else
+            insert(text);
+    }
+
+    QLineEdit* lineEdit() const {
+        if (auto* combo = qobject_cast<QComboBox*>(field_)) return combo->lineEdit();
+        return qobject_cast<QLineEdit*>(field_);
+    }
+
+    void insert(const QString& text) {
+        if (auto* line = lineEdit())
+            line->insert(text);
+        else if (auto* memo = qobject_cast<QPlainTextEdit*>(field_))
+            memo->insertPlainText(text);
     }
 
     QWidget* field_;
     KeyPressHandler handler_;
+    Superscripts superscripts_;
 };
 
 }  // namespace
 
-void installKeyPressHandler(QWidget* field, KeyPressHandler handler) {
-    QObject* target = field;
+void installKeyPressHandler(QWidget* field, KeyPressHandler handler, Superscripts superscripts) {
+    auto* filter = new KeyFilter(field, field, std::move(handler), superscripts);
+    field->installEventFilter(filter);
+    // A focused list hands its keys on to its edit field without the edit field's filters; the
+    // edit field itself takes drops and mouse buttons.
     if (auto* combo = qobject_cast<QComboBox*>(field); combo && combo->lineEdit())
-        target = combo->lineEdit();
-    target->installEventFilter(new KeyFilter(field, target, std::move(handler)));
+        combo->lineEdit()->installEventFilter(filter);
+    // A multi-line field takes drops and mouse buttons on its viewport.
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(field))
+        memo->viewport()->installEventFilter(filter);
 }
 
 QString fieldText(const QWidget* control) {

@@ -1,11 +1,16 @@
 #pragma once
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QString>
 #include <functional>
+#include <string>
+
+#include "keys/key_filters.h"
 
 // The small control kinds of the window. Positions handed out by mouse events are twips
 // relative to the control (15 twips a pixel).
@@ -46,6 +51,9 @@ class TextField : public QLineEdit {
   public:
     using QLineEdit::QLineEdit;
 
+    // Pastes text at the caret (replacing the selection), as much of it as fits.
+    void pasteText(const QString& text);
+
   signals:
     void doubleClicked();
 
@@ -53,6 +61,19 @@ class TextField : public QLineEdit {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 };
+
+// A drop-down list with an edit field.
+class ListField : public QComboBox {
+    Q_OBJECT
+  public:
+    explicit ListField(QWidget* parent = nullptr);
+
+  protected:
+    void wheelEvent(QWheelEvent* event) override;
+};
+
+// Enter on a focused push button, check box or option button presses it.
+void pressOnEnter(QAbstractButton* button);
 
 // A multi-line text field that wraps its text. changed() follows every change of the text
 // (typed or set by the program), and only a real change of the text.
@@ -82,9 +103,27 @@ class MemoField : public QPlainTextEdit {
 // Keys without a character code (arrows, Delete, ...) do not reach the handler.
 using KeyPressHandler = std::function<void(int& keyAscii)>;
 
+// Text that does not come from one key press goes through the same handler: an input method's
+// commit character by character (in the fields that take terms, a superscript such as "²" from
+// a dead "^" or AltGr+2 as "^" and its digit), a drop and a middle-button paste as Ctrl+V.
+// Select all, cut, undo and redo are not filtered.
+enum class Superscripts { Keep, AsPower };
+
 // Works on a QLineEdit, a QPlainTextEdit and an editable QComboBox. The filter belongs to
 // the field and lives as long as it.
-void installKeyPressHandler(QWidget* field, KeyPressHandler handler);
+void installKeyPressHandler(QWidget* field, KeyPressHandler handler,
+                            Superscripts superscripts = Superscripts::Keep);
+
+// The field's text without its selection: what stays of it when a typed key replaces the
+// selection.
+QString unselectedText(const QWidget* field);
+
+// A field's text as its key filter judges it: all of it and its unselected rest.
+struct KeyText {
+    std::string whole, rest;
+    keys::FieldText view() const { return {whole, rest}; }
+};
+KeyText keyText(const QWidget* field);
 
 // The character code of a key press as the handler sees it, 0 for a key without one.
 int keyAscii(const QKeyEvent& event);

@@ -7,12 +7,14 @@ void QtDialogs::message(Icon icon, const QString& title, const QString& text) {
     QMessageBox box(icon == Icon::Stop   ? QMessageBox::Critical
                     : icon == Icon::Info ? QMessageBox::Information
                                          : QMessageBox::NoIcon,
-                    title, QString(text).replace("\r\n", "\n"), QMessageBox::Ok);
+                    title, QString(text).replace("\r\n", "\n"), QMessageBox::Ok, owner_);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
-std::optional<Colour> QtDialogs::chooseColour() {
-    QColor c = QColorDialog::getColor();
+std::optional<Colour> QtDialogs::chooseColour(Colour current) {
+    const QColor c = QColorDialog::getColor(
+        QColor(current & 0xFF, (current >> 8) & 0xFF, (current >> 16) & 0xFF), owner_);
     if (!c.isValid()) return std::nullopt;
     return rgb(c.red(), c.green(), c.blue());
 }

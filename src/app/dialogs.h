@@ -3,6 +3,8 @@
 #include <QString>
 #include <optional>
 
+class QWidget;
+
 #include "plot/surface.h"
 
 // Message boxes and the colour chooser, reached through one interface so that tests and
@@ -14,13 +16,20 @@ class Dialogs {
     virtual ~Dialogs() = default;
     // A modal box with an OK button. Line breaks inside text are "\r\n".
     virtual void message(Icon icon, const QString& title, const QString& text) = 0;
-    // The modal colour chooser: the confirmed colour, or nothing when cancelled.
-    virtual std::optional<Colour> chooseColour() = 0;
+    // The modal colour chooser, opened at the current colour: the confirmed colour, or nothing
+    // when cancelled.
+    virtual std::optional<Colour> chooseColour(Colour current) = 0;
 };
 
-// The real dialogs: QMessageBox and QColorDialog.
+// The real dialogs: QMessageBox and QColorDialog, owned by a window (centred over it, without
+// a task-bar entry of their own). Texts are shown as plain text, as typed.
 class QtDialogs : public Dialogs {
   public:
+    void setOwner(QWidget* owner) { owner_ = owner; }
+
     void message(Icon icon, const QString& title, const QString& text) override;
-    std::optional<Colour> chooseColour() override;
+    std::optional<Colour> chooseColour(Colour current) override;
+
+  private:
+    QWidget* owner_ = nullptr;
 };

@@ -10,6 +10,7 @@
 #include "app/frmHelpFKT.h"
 #include "app/frmHilfe.h"
 #include "app/plot_widget.h"
+#include "app/twips.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ frmFunktion::frmFunktion(Dialogs& dialogs, QWidget* parent)
     setObjectName("frmFunktion");
     setWindowTitle(" Polyskop für Funktionen bis 4. Grades und ihre grafische Darstellung");
     setWindowIcon(makeIcon());
-    setFixedSize(14730 / 15, 8250 / 15);
+    setFixedSize(toPixels(14730), toPixels(8250));
 
     buildControls();
 

@@ -1,4 +1,4 @@
-// The curve analysis: coefficient fields, BildeTerme, the run, the result panel.
+// The curve analysis: coefficient fields, the run, the result panel.
 
 #include "analysis/curve_analysis.h"
 #include "app/frmFunktion.h"
@@ -6,18 +6,6 @@
 namespace {
 
 std::string text(const QLineEdit* field) { return field->text().toStdString(); }
-
-// The digits, the comma, "-" and "+"; a "." becomes a comma; a second comma is refused.
-void numberKey(const QLineEdit* field, int& key) {
-    if (key == 8 || key == 3 || key == 22) return;
-    if (field->text().contains(',') && (key == '.' || key == ',')) {
-        key = 0;
-        return;
-    }
-    if (key == '.') key = ',';
-    const bool ok = (key >= '0' && key <= '9') || key == ',' || key == '-' || key == '+';
-    if (!ok) key = 0;
-}
 
 }  // namespace
 
@@ -122,13 +110,12 @@ void frmFunktion::connectAnalysisHandlers() {
         TextField* f = koeff[i];
         TextField* next = i < 4 ? koeff[i + 1] : nullptr;
         installKeyPressHandler(f, [f, next](int& key) {
-            if (key == 13 && next) {
+            const keys::KeyOutcome out = keys::coefficientKey(key, keyText(f).view(), next);
+            if (out.nextField) {
                 next->setFocus();
                 next->setText("");
-                key = 0;
-                return;
             }
-            numberKey(f, key);
+            key = out.key;
         });
         connect(f, &QLineEdit::textChanged, this, [this] { coefficientChanged(); });
     }
@@ -137,21 +124,14 @@ void frmFunktion::connectAnalysisHandlers() {
     connect(btStartKD, &QPushButton::clicked, this, [this] { btStartKD_Click(); });
 
     installKeyPressHandler(txtP01X, [this](int& key) {
-        if (key == '#') {
-            txtP01X->setText("#");
-            txtP01Y->setText("");
-            key = 0;
-            return;
-        }
-        txtP01Y->setText("0");
-        numberKey(txtP01X, key);
+        const keys::KeyOutcome out = keys::p01Key(key, keyText(txtP01X).view());
+        if (out.setText) txtP01X->setText(QString::fromStdString(*out.setText));
+        if (out.p01y) txtP01Y->setText(QString::fromStdString(*out.p01y));
+        key = out.key;
     });
     for (analysis::Field field : analysis::kResultFields) {
         auto* f = static_cast<TextField*>(analysisField(field));
-        if (f != txtP01X)
-            installKeyPressHandler(f, [](int& key) {
-                if (key != 8 && key != 3 && key != 22) key = 0;
-            });
+        if (f != txtP01X) installKeyPressHandler(f, [](int& key) { key = keys::resultKey(key); });
         connect(f, &TextField::doubleClicked, this,
                 [this, f] { txtF->setText(f->objectName().mid(3) + " = " + f->text()); });
     }

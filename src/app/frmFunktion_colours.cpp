@@ -21,7 +21,8 @@ namespace {
 
 // A curve's swatch takes the chosen colour; the curve itself is drawn in it next time.
 void chooseCurveColour(frmFunktion& w, Label* swatch) {
-    if (const auto colour = w.dialogs.chooseColour()) frmFunktion::setBackColour(swatch, *colour);
+    if (const auto colour = w.dialogs.chooseColour(frmFunktion::backColour(swatch)))
+        frmFunktion::setBackColour(swatch, *colour);
 }
 
 // Axes, grid and all five curves, after a colour that they all stand on.
@@ -51,7 +52,7 @@ void frmFunktion::lblF4_Click() { chooseCurveColour(*this, lblF4); }
 void frmFunktion::lblF5_Click() { chooseCurveColour(*this, lblF5); }
 
 void frmFunktion::cbAHC_Click() {
-    const auto colour = dialogs.chooseColour();
+    const auto colour = dialogs.chooseColour(AchsenFarbe);
     if (!colour) return;
     AchsenFarbe = *colour;
     setBackColour(lblFAH, AchsenFarbe);
@@ -61,7 +62,7 @@ void frmFunktion::cbAHC_Click() {
 void frmFunktion::lblFAH_Click() { cbAHC_Click(); }
 
 void frmFunktion::cbBackC_Click() {
-    const auto colour = dialogs.chooseColour();
+    const auto colour = dialogs.chooseColour(backColour(lblBG));
     if (!colour) return;
     setBackColour(lblBG, *colour);
     setBackColour(lblHGF, *colour);

@@ -13,7 +13,7 @@ std::string text(const QWidget* control) { return fieldText(control).toStdString
 void caretToEnd(QLineEdit* line) { line->setCursorPosition(static_cast<int>(line->text().size())); }
 
 void rangeKeyPress(QLineEdit* field, QWidget* next, int& keyAscii) {
-    const plot::KeyOutcome out = plot::rangeKey(keyAscii, text(field));
+    const keys::KeyOutcome out = keys::rangeKey(keyAscii, keyText(field).view());
     if (out.nextField) next->setFocus();
     if (out.dropLast) {
         field->setText(field->text().chopped(1));
@@ -34,7 +34,7 @@ void frmFunktion::setSpacingText(QComboBox* field, const QString& text) {
 namespace {
 
 void spacingKeyPress(frmFunktion& w, QComboBox* field, QWidget* next, int& keyAscii) {
-    const plot::KeyOutcome out = plot::spacingKey(keyAscii, text(field));
+    const keys::KeyOutcome out = keys::spacingKey(keyAscii, keyText(field).view());
     if (out.nextField) next->setFocus();
     if (out.dropLast) w.setSpacingText(field, field->currentText().chopped(1));
     keyAscii = out.key;

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "app/frmFunktion.h"
+#include "app/twips.h"
 
 namespace {
 
@@ -45,11 +46,30 @@ QFont toolkitFont() {
     return f;
 }
 
+// The window's own colours, whatever the desktop's theme: grey ground and buttons, white fields,
+// black text everywhere (the bevels follow from the grey).
+QPalette ownPalette() {
+    QPalette p(grey, grey);
+    for (auto role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText})
+        p.setColor(role, Qt::black);
+    p.setColor(QPalette::Base, Qt::white);
+    p.setColor(QPalette::AlternateBase, hex(0xE0E0E0));
+    p.setColor(QPalette::ToolTipBase, hex(0xFFFFE1));
+    p.setColor(QPalette::PlaceholderText, hex(0x808080));
+    p.setColor(QPalette::Highlight, darkBlue);
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::Disabled, QPalette::WindowText, hex(0x808080));
+    p.setColor(QPalette::Disabled, QPalette::Text, hex(0x808080));
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, hex(0x808080));
+    return p;
+}
+
 struct Box {
     int left, top, width, height;
 };
 
-QRect pixels(Box b) { return QRect(b.left / 15, b.top / 15, b.width / 15, b.height / 15); }
+QRect pixels(Box b) { return pixelBox(b.left, b.top, b.width, b.height); }
 
 // How a control looks beyond its place and caption. Unset members keep the defaults:
 // bold Arial 9.75 from the window, labels transparent, fields white, buttons grey.
@@ -65,6 +85,7 @@ struct Look {
 void place(QWidget* w, const char* name, Box box, const Look& look) {
     w->setObjectName(QString::fromUtf8(name));
     w->setGeometry(pixels(box));
+    w->setProperty(kTwipsProperty, QRect(box.left, box.top, box.width, box.height));
     if (!look.tip.isEmpty()) w->setToolTip(look.tip);
     if (look.font) w->setFont(*look.font);
 }
@@ -114,6 +135,7 @@ QPushButton* button(QWidget* parent, const char* name, Box box, const QString& c
     auto* b = new Button(caption, parent);
     place(b, name, box, look);
     b->setAutoDefault(false);
+    pressOnEnter(b);
     colour(b, QPalette::Button, QPalette::ButtonText, look);
     return b;
 }
@@ -129,13 +151,14 @@ QPushButton* key(QWidget* parent, const char* name, Box box, const QString& capt
 QRadioButton* option(QWidget* parent, const char* name, Box box, const QString& tip = {}) {
     auto* o = new QRadioButton(parent);
     place(o, name, box, {.tip = tip});
+    pressOnEnter(o);
     return o;
 }
 
 // A drop-down list with an edit field; typed text is never added to the items.
 QComboBox* list(QWidget* parent, const char* name, Box box, const QStringList& items,
                 const QString& text, const Look& look = {}) {
-    auto* c = new QComboBox(parent);
+    auto* c = new ListField(parent);
     place(c, name, box, look);
     c->setEditable(true);
     c->setInsertPolicy(QComboBox::NoInsert);
@@ -164,10 +187,7 @@ QString resultTip(const char* what) {
 }  // namespace
 
 void frmFunktion::buildControls() {
-    QPalette windowPalette = palette();
-    windowPalette.setColor(QPalette::Window, grey);
-    windowPalette.setColor(QPalette::Button, grey);
-    setPalette(windowPalette);
+    setPalette(ownPalette());
     setAutoFillBackground(true);
     setFont(arial(9.75));
 
@@ -179,8 +199,7 @@ void frmFunktion::buildControls() {
 
     // The container of the two drawing styles lies under the buttons next to it.
     frame1 = new QFrame(this);
-    frame1->setObjectName("frame1");
-    frame1->setGeometry(pixels({11640, 6840, 3015, 495}));
+    place(frame1, "frame1", {11640, 6840, 3015, 495}, {});
     frame1->setFrameShape(QFrame::NoFrame);
 
     // Coefficients
@@ -275,6 +294,7 @@ void frmFunktion::buildControls() {
                     {.tip = "Strichstärke der Funktionen"});
     cbStrich->setVisible(false);
     cbStrichstärke = new QCheckBox(this);
+    pressOnEnter(cbStrichstärke);
     place(cbStrichstärke, "cbStrichstärke", {14400, 2760, 255, 255},
           {.tip = "Wenn aktiv, kann die Strichstärke verändert werden"});
     Label18 = label(frame1, "Label18", {0, 240, 1215, 255}, "Fkt y als Strich", small);

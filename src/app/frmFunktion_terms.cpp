@@ -4,7 +4,6 @@
 
 #include "app/frmFunktion.h"
 #include "terms/calculator.h"
-#include "terms/editing.h"
 
 namespace {
 
@@ -58,9 +57,11 @@ void frmFunktion::connectTermHandlers() {
     }
     installKeyPressHandler(txtX, [this](int& keyAscii) { txtX_KeyPress(keyAscii); });
     for (MemoField* field : {txtF, txtFKT1, txtFKT2, txtFKT3, txtFKT4})
-        installKeyPressHandler(field, [this](int& keyAscii) { txtF_KeyPress(keyAscii); });
-    installKeyPressHandler(txtHilfsgleichung,
-                           [this](int& keyAscii) { txtHilfsgleichung_KeyPress(keyAscii); });
+        installKeyPressHandler(
+            field, [this](int& keyAscii) { txtF_KeyPress(keyAscii); }, Superscripts::AsPower);
+    installKeyPressHandler(
+        txtHilfsgleichung, [this](int& keyAscii) { txtHilfsgleichung_KeyPress(keyAscii); },
+        Superscripts::AsPower);
 }
 
 void frmFunktion::btBerechnen_Click() {
@@ -73,7 +74,7 @@ void frmFunktion::btBerechnen_Click() {
 }
 
 void frmFunktion::txtX_KeyPress(int& keyAscii) {
-    keyAscii = terms::filterValueKey(keyAscii, txtX->text().toStdString());
+    keyAscii = keys::valueKey(keyAscii, keyText(txtX).view());
 }
 
 void frmFunktion::lblErgebnis_DblClick() { txtX->setText(lblErgebnis->text()); }
@@ -94,7 +95,12 @@ void frmFunktion::btBS_Click() {
 
 void frmFunktion::btCVX_Click() { txtX->setText(""); }
 
+// The double click's word selection is dropped, so that the next keypad key inserts instead of
+// replacing it.
 void frmFunktion::txtF_DblClick() {
+    QTextCursor cursor = txtF->textCursor();
+    cursor.clearSelection();
+    txtF->setTextCursor(cursor);
     const QString term = txtF->text();
     if (ob1->isChecked()) txtFKT1->setText(term);
     if (ob2->isChecked()) txtFKT2->setText(term);
@@ -123,8 +129,6 @@ void frmFunktion::insertIntoTerm(const QString& text) {
     txtF->setTextCursor(cursor);
 }
 
-void frmFunktion::txtF_KeyPress(int& keyAscii) { keyAscii = terms::filterTermKey(keyAscii); }
+void frmFunktion::txtF_KeyPress(int& keyAscii) { keyAscii = keys::termKey(keyAscii); }
 
-void frmFunktion::txtHilfsgleichung_KeyPress(int& keyAscii) {
-    keyAscii = terms::filterCubicKey(keyAscii);
-}
+void frmFunktion::txtHilfsgleichung_KeyPress(int& keyAscii) { keyAscii = keys::cubicKey(keyAscii); }

@@ -4,14 +4,9 @@
 #include <QPlainTextEdit>
 #include <QStringList>
 
+#include "app/twips.h"
+
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
-
-QRect twips(int left, int top, int width, int height) {
-    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-            height / kTwipsPerPixel};
-}
 
 const QStringList kDescription = {
     "Dieses kleine Programm gestattet es, eine Polyskop für Funktionen bis 4. Grades numerisch "
@@ -62,6 +57,17 @@ const QStringList kFunctions = {
     "abzuleiten. Dazu gibt es in der Literatur bzw. im Internet entsprechende Hinweise.",
 };
 
+// The description in Liberation Sans (Arial's metrics, installed with the program) at the largest
+// size, from 9 points down, at which all of it fits the label's box once wrapped.
+void fitIntoBox(QLabel* label) {
+    QFont font("Liberation Sans");
+    for (double size = 9; size >= 6; size -= 0.25) {
+        font.setPointSizeF(size);
+        label->setFont(font);
+        if (label->heightForWidth(label->width()) <= label->height()) return;
+    }
+}
+
 }  // namespace
 
 frmHelpFKT::frmHelpFKT(const QIcon& icon)
@@ -74,23 +80,27 @@ frmHelpFKT::frmHelpFKT(const QIcon& icon)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("Hilfe und Information");
     setWindowIcon(icon);
-    resize(6540 / kTwipsPerPixel, 6030 / kTwipsPerPixel);
+    resize(toPixels(6540), toPixels(6030));
     QPalette yellow = palette();
     yellow.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xC0));
     yellow.setColor(QPalette::Base, QColor(0xFF, 0xFF, 0xC0));
+    yellow.setColor(QPalette::WindowText, Qt::black);
+    yellow.setColor(QPalette::Text, Qt::black);
     setPalette(yellow);
     setAutoFillBackground(true);
 
     Label1->setObjectName("Label1");
-    Label1->setGeometry(twips(60, 60, 6435, 2955));
+    Label1->setGeometry(pixelBox(60, 60, 6435, 2955));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setText(kDescription.join('\n'));
+    fitIntoBox(Label1);
 
     Text1->setObjectName("Text1");
-    Text1->setGeometry(twips(0, 3000, 6495, 3015));
+    Text1->setGeometry(pixelBox(0, 3000, 6495, 3015));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Text1->setReadOnly(true);
     Text1->setTabStopDistance(56);
     Text1->setPlainText(kFunctions.join(QChar(u'\n')));

@@ -9,9 +9,9 @@
 #include <algorithm>
 
 #include "app/manual_location.h"
+#include "app/twips.h"
 
 namespace {
-constexpr int kTwipsPerPixel = 15;
 constexpr double kZoomStep = 1.25;
 constexpr double kZoomMin = 0.25;
 constexpr double kZoomMax = 8.0;
@@ -26,7 +26,7 @@ frmHilfe::frmHilfe(const QIcon& icon)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("Hilfe zu Polyskop");
     setWindowIcon(icon);
-    resize(14730 / kTwipsPerPixel, 8250 / kTwipsPerPixel);
+    resize(toPixels(14730), toPixels(8250));
 
     WebBrowser1->setObjectName("WebBrowser1");
     WebBrowser1->setPageMode(QPdfView::PageMode::MultiPage);
@@ -38,10 +38,13 @@ frmHilfe::frmHilfe(const QIcon& icon)
     notice_->setMargin(24);
     notice_->hide();
 
-    auto* zoomIn = new QShortcut(QKeySequence::ZoomIn, this);
+    // One shortcut for all the keys of zooming in: two shortcuts on the same key cancel each other.
+    QList<QKeySequence> zoomInKeys = QKeySequence::keyBindings(QKeySequence::ZoomIn);
+    if (!zoomInKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Plus)))
+        zoomInKeys << QKeySequence(Qt::CTRL | Qt::Key_Plus);
+    auto* zoomIn = new QShortcut(this);
+    zoomIn->setKeys(zoomInKeys);
     connect(zoomIn, &QShortcut::activated, this, [this] { zoomBy(kZoomStep); });
-    auto* zoomInPlus = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Plus), this);
-    connect(zoomInPlus, &QShortcut::activated, this, [this] { zoomBy(kZoomStep); });
     auto* zoomOut = new QShortcut(QKeySequence::ZoomOut, this);
     connect(zoomOut, &QShortcut::activated, this, [this] { zoomBy(1 / kZoomStep); });
     Form_Load();
@@ -70,13 +73,15 @@ void frmHilfe::showNotice(const QString& text) {
     WebBrowser1->hide();
 }
 
-// The viewer keeps the margins of the old design: the outer size less 195 by 585 twips, never
-// less than nothing.
+// The viewer keeps the margins of the old design: the outer size less 195 by 585 twips, which
+// with the design's frame (120 by 510 twips) is the client area less 75 each way, never less than
+// nothing. It is worked out from the client area, which a window manager reports with the first
+// show, not from the frame, which it may report later without another resize.
 void frmHilfe::Form_Resize() {
-    const QSize outer = frameGeometry().size();
-    const int width = std::max(0, outer.width() * kTwipsPerPixel - 75 - 120);
-    const int height = std::max(0, outer.height() * kTwipsPerPixel - 465 - 120);
-    WebBrowser1->resize(width / kTwipsPerPixel, height / kTwipsPerPixel);
+    constexpr int margin = 75;
+    const int width = std::max(0, toPixels(this->width() * plot::kTwipsPerPixel - margin));
+    const int height = std::max(0, toPixels(this->height() * plot::kTwipsPerPixel - margin));
+    WebBrowser1->resize(width, height);
     notice_->setGeometry(rect());
 }
 

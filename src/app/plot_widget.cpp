@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
+#include "app/twips.h"
 
-constexpr double twipsPerPixel = 15;
+namespace {
 
 QColor toQColor(Colour c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
@@ -14,7 +14,9 @@ QColor toQColor(Colour c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) &
 PlotWidget::PlotWidget(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
-    setGeometry(left / 15, top / 15, side / 15, side / 15);
+    const int left = toPixels(plot::kSquareLeft), top = toPixels(plot::kSquareTop);
+    setGeometry(left, top, toPixels(plot::kSquareRight) - left + 1,
+                toPixels(plot::kSquareBottom) - top + 1);
     ensureImage();
 }
 
@@ -34,8 +36,9 @@ void PlotWidget::ensureImage() {
     hasLast_ = false;
 }
 
-QPointF PlotWidget::toPixels(float x, float y) const {
-    return {(x - left) / twipsPerPixel * ratio_, (y - top) / twipsPerPixel * ratio_};
+QPointF PlotWidget::devicePoint(float x, float y) const {
+    return {(x - plot::kSquareLeft) / plot::kTwipsPerPixel * ratio_,
+            (y - plot::kSquareTop) / plot::kTwipsPerPixel * ratio_};
 }
 
 void PlotWidget::clear() {
@@ -78,7 +81,7 @@ int pixel(double v) { return static_cast<int>(std::lround(std::clamp(v, -1e6, 1e
 }  // namespace
 
 void PlotWidget::line(float x1, float y1, float x2, float y2, Colour colour) {
-    const QPointF a = toPixels(x1, y1), b = toPixels(x2, y2);
+    const QPointF a = devicePoint(x1, y1), b = devicePoint(x2, y2);
     if (!std::isfinite(a.x() + a.y() + b.x() + b.y())) return;
     const Stroke s{true, pixel(a.x()), pixel(a.y()), pixel(b.x()), pixel(b.y()), colour, width_};
     if (!begin(s)) return;
@@ -86,7 +89,7 @@ void PlotWidget::line(float x1, float y1, float x2, float y2, Colour colour) {
 }
 
 void PlotWidget::point(float x, float y, Colour colour) {
-    const QPointF a = toPixels(x, y);
+    const QPointF a = devicePoint(x, y);
     if (!std::isfinite(a.x() + a.y())) return;
     const Stroke s{false, pixel(a.x()), pixel(a.y()), 0, 0, colour, width_};
     if (!begin(s)) return;

@@ -8,14 +8,12 @@
 
 // The window's drawing surface: a child widget over the plot square that keeps what was drawn
 // in a backing image, so a repaint shows the picture again. Primitives come in window twips
-// and are painted when they arrive; nothing outside the square is painted. Mouse events pass
-// through to the control below.
+// and are painted when they arrive; nothing outside the square is painted. The square's edges
+// belong to it: a line on the right or bottom edge (x = 7125 or y = 8145 twips) is the pixel
+// just inside them. Mouse events pass through to the control below.
 class PlotWidget : public QWidget, public Surface {
     Q_OBJECT
   public:
-    // The square in window twips.
-    static constexpr int left = 120, top = 1140, side = 7005;
-
     explicit PlotWidget(QWidget* parent = nullptr);
 
     void clear() override;
@@ -39,7 +37,7 @@ class PlotWidget : public QWidget, public Surface {
         bool operator==(const Stroke&) const = default;
     };
 
-    QPointF toPixels(float x, float y) const;
+    QPointF devicePoint(float x, float y) const;
     bool begin(const Stroke& stroke);
     void ensureImage();
     void scheduleUpdate();

@@ -2,6 +2,7 @@
 
 #include "base/failure.h"
 #include "base/numtext.h"
+#include "plot/square.h"
 
 namespace plot {
 
@@ -12,7 +13,8 @@ double divide(double a, double b) {
     return a / b;
 }
 
-int penWidthOf(const std::string& text) {
+// The width of the axis cross from the text of cbKreuz.
+int crossWidthOf(const std::string& text) {
     std::int32_t w = numtext::toInt32(numtext::parse(text));
     if (w < 1 || w > 32767) throw Failure(failure::InvalidArgument);
     return static_cast<int>(w);
@@ -29,15 +31,15 @@ void drawAxes(Surface& s, const Ranges& r, const std::string& kreuzText, Colour 
         double xmax = numtext::parse(r.ix2);
         double ymin = numtext::parse(r.iy1);
         double ymax = numtext::parse(r.iy2);
-        s.setPenWidth(penWidthOf(kreuzText));
-        nullpunktY = numtext::toInt32(1140 + divide(7005 * ymax, ymax - ymin));
+        s.setPenWidth(crossWidthOf(kreuzText));
+        nullpunktY = numtext::toInt32(kSquareTop + divide(kSquareSide * ymax, ymax - ymin));
         if (nullpunktY > 0)
-            s.line(120, static_cast<float>(nullpunktY), 7125, static_cast<float>(nullpunktY),
-                   axisColour);
-        nullpunktX = numtext::toInt32(120 + divide(7005 * (-1 * xmin), xmax - xmin));
-        if (nullpunktX > 0 && nullpunktX < 7125)
-            s.line(static_cast<float>(nullpunktX), 1140, static_cast<float>(nullpunktX), 8145,
-                   axisColour);
+            s.line(kSquareLeft, static_cast<float>(nullpunktY), kSquareRight,
+                   static_cast<float>(nullpunktY), axisColour);
+        nullpunktX = numtext::toInt32(kSquareLeft + divide(kSquareSide * (-1 * xmin), xmax - xmin));
+        if (nullpunktX > 0 && nullpunktX < kSquareRight)
+            s.line(static_cast<float>(nullpunktX), kSquareTop, static_cast<float>(nullpunktX),
+                   kSquareBottom, axisColour);
     } catch (const Failure&) {
     }
     s.setPenWidth(1);

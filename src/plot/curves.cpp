@@ -5,7 +5,7 @@
 
 #include "base/failure.h"
 #include "base/numtext.h"
-#include "plot/curve.h"
+#include "plot/square.h"
 #include "terms/evaluator.h"
 #include "terms/normterm.h"
 
@@ -14,17 +14,11 @@ namespace plot {
 namespace {
 
 constexpr double intervals = 5000;
-constexpr double top = 1140, bottom = 8145;
 // The old platform's "invalid property value": a pen width below 1.
 constexpr int invalidPropertyValue = 380;
 
-double finite(double v) {
-    if (!std::isfinite(v)) throw Failure(failure::Overflow);
-    return v;
-}
-
 // The pen width text as a whole number of pixels, as the old platform's 16-bit property took it.
-int penWidthOf(const std::string& text) {
+int curveWidthOf(const std::string& text) {
     const double value = numtext::parse(text);
     if (!(value >= -32768.5 && value < 32767.5)) throw Failure(failure::Overflow);
     const std::int32_t width = numtext::toInt32(value);
@@ -60,7 +54,7 @@ int drawCurve(Surface& s, const Ranges& r, const Curve& c, std::int32_t nullpunk
             pending = f.number();
         }
     };
-    attempt([&] { s.setPenWidth(penWidthOf(c.penWidth)); });
+    attempt([&] { s.setPenWidth(curveWidthOf(c.penWidth)); });
     if (c.term.empty()) return 0;
 
     std::string term = c.kind == CurveKind::Single ? terms::NormTerm(c.term) : c.term;
@@ -72,7 +66,7 @@ int drawCurve(Surface& s, const Ranges& r, const Curve& c, std::int32_t nullpunk
     attempt([&] { xmax = numtext::parse(r.ix2); });
     attempt([&] { ymin = numtext::parse(r.iy1); });
     attempt([&] { ymax = numtext::parse(r.iy2); });
-    attempt([&] { step = finite(xmax - xmin) / intervals; });
+    attempt([&] { step = checkFinite(xmax - xmin) / intervals; });
     // Equal bounds: the sampling would never advance.
     if (step == 0) return 0;
 
@@ -101,12 +95,13 @@ int drawCurve(Surface& s, const Ranges& r, const Curve& c, std::int32_t nullpunk
                 (!second || (there.failure == 0 && ymin < there.y && there.y < ymax));
             if (inside) {
                 try {
-                    const double px1 = finite(windowX(x, xmin, xmax));
-                    const double py1 = finite(windowY(here.y, nullpunktY, ymin, ymax));
-                    if (top < py1 && py1 < bottom) {
+                    const double px1 = checkFinite(windowX(x, xmin, xmax));
+                    const double py1 = checkFinite(windowY(here.y, nullpunktY, ymin, ymax));
+                    if (kSquareTop < py1 && py1 < kSquareBottom) {
                         if (c.kind == CurveKind::Lines) {
-                            const double px2 = finite(windowX(next, xmin, xmax));
-                            const double py2 = finite(windowY(there.y, nullpunktY, ymin, ymax));
+                            const double px2 = checkFinite(windowX(next, xmin, xmax));
+                            const double py2 =
+                                checkFinite(windowY(there.y, nullpunktY, ymin, ymax));
                             s.line(static_cast<float>(px1), static_cast<float>(py1),
                                    static_cast<float>(px2), static_cast<float>(py2), c.colour);
                         } else {

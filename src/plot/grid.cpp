@@ -4,6 +4,7 @@
 
 #include "base/failure.h"
 #include "base/numtext.h"
+#include "plot/square.h"
 
 namespace plot {
 
@@ -27,7 +28,15 @@ void checkBound(double distance, double step) {
 constexpr double maxLinesAcross = 2e6;
 
 void checkDensity(double step) {
-    if (7005 / step > maxLinesAcross) throw Failure(failure::Overflow);
+    if (kSquareSide / step > maxLinesAcross) throw Failure(failure::Overflow);
+}
+
+// Grid lines span the square from edge to edge.
+void vertical(Surface& s, double x, Colour colour) {
+    s.line(static_cast<float>(x), kSquareTop, static_cast<float>(x), kSquareBottom, colour);
+}
+void horizontal(Surface& s, double y, Colour colour) {
+    s.line(kSquareLeft, static_cast<float>(y), kSquareRight, static_cast<float>(y), colour);
 }
 
 }  // namespace
@@ -56,41 +65,41 @@ void drawGrid(Surface& s, const Ranges& r, const std::string& xSpacing, const st
     double dy = spacingValue(ySpacing);
     if (!(x2 > x1) || !(y2 > y1)) return;
 
-    double sx = dx * 7005 / (x2 - x1);
-    double sy = dy * 7005 / (y2 - y1);
+    double sx = dx * kSquareSide / (x2 - x1);
+    double sy = dy * kSquareSide / (y2 - y1);
     if (!(sx > 0) || !(sy > 0) || !std::isfinite(sx) || !std::isfinite(sy)) return;
 
     const double npx = nullpunktX;
     const double npy = nullpunktY;
-    checkBound(npx - 120, sx);
-    checkBound(7125 - npx, sx);
-    checkBound(npy - 1140, sy);
-    checkBound(8145 - npy, sy);
+    checkBound(npx - kSquareLeft, sx);
+    checkBound(kSquareRight - npx, sx);
+    checkBound(npy - kSquareTop, sy);
+    checkBound(kSquareBottom - npy, sy);
     checkDensity(sx);
     checkDensity(sy);
 
     s.setPenWidth(1);
     for (double i = 1;; ++i) {
         double x = npx - i * sx;
-        if (x <= 120) break;
-        if (x < 7125) s.line(static_cast<float>(x), 1140, static_cast<float>(x), 8145, colour);
+        if (x <= kSquareLeft) break;
+        if (x < kSquareRight) vertical(s, x, colour);
     }
     for (double i = 1;; ++i) {
         double x = npx + i * sx;
-        if (x <= 120) continue;
-        if (x >= 7125) break;
-        s.line(static_cast<float>(x), 1140, static_cast<float>(x), 8145, colour);
+        if (x <= kSquareLeft) continue;
+        if (x >= kSquareRight) break;
+        vertical(s, x, colour);
     }
     for (double i = 1;; ++i) {
         double y = npy - i * sy;
-        if (y <= 1140) break;
-        if (y < 8145) s.line(120, static_cast<float>(y), 7125, static_cast<float>(y), colour);
+        if (y <= kSquareTop) break;
+        if (y < kSquareBottom) horizontal(s, y, colour);
     }
     for (double i = 1;; ++i) {
         double y = npy + i * sy;
-        if (y <= 1140) continue;
-        if (y >= 8145) break;
-        s.line(120, static_cast<float>(y), 7125, static_cast<float>(y), colour);
+        if (y <= kSquareTop) continue;
+        if (y >= kSquareBottom) break;
+        horizontal(s, y, colour);
     }
     s.setPenWidth(2);
 }

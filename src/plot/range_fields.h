@@ -4,23 +4,9 @@
 #include <string>
 #include <string_view>
 
-// The key filters and the completions of the range fields (txtIX1 .. txtIY2) and the spacing
-// fields (txtXA, txtYA) above the plot square.
+// The change handling of the range fields (txtIX1 .. txtIY2) and the spacing fields (txtXA,
+// txtYA) above the plot square.
 namespace plot {
-
-// What a key filter does with a typed character code.
-struct KeyOutcome {
-    int key;                 // the code to type: unchanged, replaced, or 0 (cancelled)
-    bool nextField = false;  // Enter: the focus moves on to the next field
-    bool dropLast = false;   // Backspace: the field's last character goes, the caret to the end
-};
-
-// The range fields: copy and paste pass, "." becomes ",", only signs, the comma and digits
-// pass; a second sign at the front and a second comma are refused.
-KeyOutcome rangeKey(int key, std::string_view text);
-
-// The spacing fields: only the comma and digits pass (no signs, no copy or paste), one comma.
-KeyOutcome spacingKey(int key, std::string_view text);
 
 // The text a range field's change handler puts in place of a leading comma ("," "-," "+,"),
 // or nothing when there is nothing to complete.

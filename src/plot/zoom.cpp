@@ -4,12 +4,12 @@
 
 #include "base/failure.h"
 #include "base/numtext.h"
+#include "plot/square.h"
 
 namespace plot {
 
 namespace {
 
-constexpr double side = 7005;
 constexpr double smallestSpacing = 0.00001;
 
 // The common logarithm; a number not above 0 has none.
@@ -23,8 +23,8 @@ double log10Of(double v) {
 WorldPoint clickToWorld(const Ranges& r, float x, float y) {
     const double x1 = numtext::parse(r.ix1), x2 = numtext::parse(r.ix2);
     const double y1 = numtext::parse(r.iy1), y2 = numtext::parse(r.iy2);
-    const double wx = checkFinite(checkFinite(checkFinite(x2 - x1) * x) / side + x1);
-    const double wy = checkFinite(y2 - checkFinite(checkFinite(y2 - y1) * y) / side);
+    const double wx = checkFinite(checkFinite(checkFinite(x2 - x1) * x) / kSquareSide + x1);
+    const double wy = checkFinite(y2 - checkFinite(checkFinite(y2 - y1) * y) / kSquareSide);
     return {wx, wy};
 }
 

@@ -4,15 +4,23 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QWheelEvent>
+#include <cstdlib>
 
 namespace input {
 
-QWidget* keyTarget(QWidget* control) {
+// A list with an edit field takes the keys itself when it has the focus and hands them on to its
+// edit field, as on a desktop.
+QWidget* keyTarget(QWidget* control) { return control; }
+
+QWidget* editField(QWidget* control) {
     if (auto* list = qobject_cast<QComboBox*>(control); list && list->lineEdit())
         return list->lineEdit();
     return control;
@@ -20,7 +28,7 @@ QWidget* keyTarget(QWidget* control) {
 
 QWidget* mouseTarget(QWidget* control) {
     if (auto* area = qobject_cast<QAbstractScrollArea*>(control)) return area->viewport();
-    return keyTarget(control);
+    return editField(control);
 }
 
 void focus(QWidget* control) {
@@ -71,11 +79,52 @@ void click(QWidget* widget, Qt::MouseButton button, Qt::KeyboardModifiers modifi
     mouse(widget, QEvent::MouseButtonRelease, button, Qt::NoButton, modifiers, at);
 }
 
-// The order a real double-click arrives in: press, release, double-click, release.
 void doubleClick(QWidget* widget, QPoint at) {
-    click(widget, Qt::LeftButton, Qt::NoModifier, at);
-    mouse(widget, QEvent::MouseButtonDblClick, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier, at);
-    mouse(widget, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, Qt::NoModifier, at);
+    doubleClick(widget, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+// The order a real double-click arrives in: press, release, double-click, release.
+void doubleClick(QWidget* widget, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                 QPoint at) {
+    click(widget, button, modifiers, at);
+    mouse(widget, QEvent::MouseButtonDblClick, button, button, modifiers, at);
+    mouse(widget, QEvent::MouseButtonRelease, button, Qt::NoButton, modifiers, at);
+}
+
+void commit(QWidget* control, const QString& text) {
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(keyTarget(control), &event);
+}
+
+void drop(QWidget* control, QPoint at, const QString& text) {
+    QWidget* target = mouseTarget(control);
+    QMimeData data;
+    data.setText(text);
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDragMoveEvent move(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+    QDropEvent dropped(QPointF(at), actions, &data, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &dropped);
+}
+
+// Qt hands a wheel event on to the parents only when it came from the window system; this does
+// what it does then: from the widget under the pointer up to the first that takes it.
+void wheel(QWidget* window, QPoint at, int notches) {
+    QWidget* under = window->childAt(at);
+    if (!under) under = window;
+    for (int i = 0; i < std::abs(notches); ++i) {
+        for (QWidget* w = under; w; w = w->parentWidget()) {
+            const QPoint local = w->mapFrom(window, at);
+            QWheelEvent event(QPointF(local), QPointF(w->mapToGlobal(local)), QPoint(),
+                              QPoint(0, notches > 0 ? 120 : -120), Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(w, &event);
+            if (event.isAccepted() || w == window) break;
+        }
+    }
 }
 
 }  // namespace input

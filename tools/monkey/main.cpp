@@ -6,6 +6,7 @@
 #include <QTextStream>
 #include <random>
 
+#include "app/application.h"
 #include "app/frmFunktion.h"
 #include "final_analysis.h"
 #include "health.h"
@@ -52,7 +53,7 @@ bool parse(int argc, char** argv, Options& options) {
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Polyskop");
+    setUpApplication(app);
     QTextStream out(stdout);
     Options options;
     if (!parse(argc, argv, options)) {

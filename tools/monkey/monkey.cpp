@@ -1,4 +1,5 @@
 #include "monkey.h"
+#include "plot/square.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -209,8 +210,8 @@ QString Monkey::plotClick() {
         .arg(how, plot->objectName())
         .arg(at.x())
         .arg(at.y())
-        .arg(at.x() * 15)
-        .arg(at.y() * 15);
+        .arg(at.x() * plot::kTwipsPerPixel)
+        .arg(at.y() * plot::kTwipsPerPixel);
 }
 
 QString Monkey::pick() {

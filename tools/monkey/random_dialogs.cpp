@@ -5,7 +5,7 @@ void RandomDialogs::message(Icon, const QString& title, const QString& text) {
     lastMessage = title + ": " + QString(text).replace("\r\n", " / ");
 }
 
-std::optional<Colour> RandomDialogs::chooseColour() {
+std::optional<Colour> RandomDialogs::chooseColour(Colour) {
     ++colourDialogs;
     if (std::bernoulli_distribution(0.3)(random_)) return std::nullopt;
     std::uniform_int_distribution<int> channel(0, 255);

@@ -11,7 +11,7 @@ class RandomDialogs : public Dialogs {
     explicit RandomDialogs(std::mt19937& random) : random_(random) {}
 
     void message(Icon icon, const QString& title, const QString& text) override;
-    std::optional<Colour> chooseColour() override;
+    std::optional<Colour> chooseColour(Colour current) override;
 
     int messages = 0;
     QString lastMessage;  // title and text, for the report

@@ -3,12 +3,13 @@
 #include <QApplication>
 #include <QTextStream>
 
+#include "app/application.h"
 #include "runner.h"
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Polyskop");
+    setUpApplication(app);
     QTextStream out(stdout);
     Runner runner(out);
     for (int i = 1; i < argc; ++i) runner.runFile(QString::fromLocal8Bit(argv[i]));

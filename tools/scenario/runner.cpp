@@ -9,12 +9,16 @@
 #include <QLineEdit>
 #include <QMetaObject>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include "app/controls.h"
 #include "app/frmFunktion.h"
+#include "app/twips.h"
 #include "input.h"
 #include "plot/recording_surface.h"
 #include "script_line.h"
@@ -29,7 +33,7 @@ struct LineError {
 
 // The widget that receives the keys of a control (a combo box types into its edit field).
 void setCaret(QWidget* control, int from, int to) {
-    QWidget* target = input::keyTarget(control);
+    QWidget* target = input::editField(control);
     if (auto* line = qobject_cast<QLineEdit*>(target)) {
         if (from == to)
             line->setCursorPosition(from);
@@ -53,8 +57,9 @@ void focus(QWidget* control, bool caretToEnd) {
     const bool had = QApplication::focusWidget() == target;
     control->window()->activateWindow();
     target->setFocus(Qt::OtherFocusReason);
+    QWidget* edit = input::editField(control);
     if (caretToEnd || !had) {
-        if (qobject_cast<QLineEdit*>(target) || qobject_cast<QPlainTextEdit*>(target))
+        if (qobject_cast<QLineEdit*>(edit) || qobject_cast<QPlainTextEdit*>(edit))
             setCaret(control, textLength(control), textLength(control));
     }
 }
@@ -91,7 +96,51 @@ void pressKey(QWidget* control, const QString& name) {
     throw LineError{"unknown key " + name};
 }
 
-QPoint pixels(int xTwips, int yTwips) { return {xTwips / 15, yTwips / 15}; }
+QPoint pixels(int xTwips, int yTwips) { return {toPixels(xTwips), toPixels(yTwips)}; }
+
+Qt::MouseButton mouseButton(const QString& name) {
+    if (name == "left") return Qt::LeftButton;
+    if (name == "right") return Qt::RightButton;
+    throw LineError{"unknown mouse button " + name};
+}
+
+Qt::KeyboardModifiers modifiers(const QString& name) {
+    if (name == "Shift") return Qt::ShiftModifier;
+    if (name == "Ctrl") return Qt::ControlModifier;
+    if (name == "Shift+Ctrl") return Qt::ShiftModifier | Qt::ControlModifier;
+    throw LineError{"unknown modifiers " + name};
+}
+
+// A dark desktop theme: light text on dark ground.
+QPalette darkPalette() {
+    QPalette p;
+    const QColor ground(0x30, 0x30, 0x30), field(0x20, 0x20, 0x20), text(0xF0, 0xF0, 0xF0);
+    p.setColor(QPalette::Window, ground);
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Base, field);
+    p.setColor(QPalette::AlternateBase, ground);
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Button, ground);
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::ToolTipBase, field);
+    p.setColor(QPalette::ToolTipText, text);
+    p.setColor(QPalette::PlaceholderText, QColor(0x90, 0x90, 0x90));
+    p.setColor(QPalette::Highlight, QColor(0x40, 0x70, 0xC0));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    return p;
+}
+
+// The application's palette for the life of one file, the desktop's own afterwards.
+class DesktopPalette {
+  public:
+    explicit DesktopPalette(const QPalette& palette) : before_(QApplication::palette()) {
+        QApplication::setPalette(palette);
+    }
+    ~DesktopPalette() { QApplication::setPalette(before_); }
+
+  private:
+    QPalette before_;
+};
 
 // One window and everything a file does to it.
 class Session {
@@ -212,27 +261,37 @@ void Session::run(const QString& fileName, int lineNumber, const ScriptLine& lin
             QTest::mouseClick(c, Qt::LeftButton, Qt::NoModifier, centre);
         else
             QTest::mouseDClick(c, Qt::LeftButton, Qt::NoModifier, centre);
-    } else if (command == "mouse") {
+    } else if (command == "mouse" || command == "dblmouse") {
         if (line.words.size() != 5 && line.words.size() != 6)
-            throw LineError{"usage: mouse CONTROL BUTTON X Y [MODIFIERS]"};
+            throw LineError{"usage: " + command + " CONTROL BUTTON X Y [MODIFIERS]"};
         QWidget* c = control(line.words[1]);
-        const QString b = line.words[2];
-        if (b != "left" && b != "right") throw LineError{"unknown mouse button " + b};
-        Qt::KeyboardModifiers mods = Qt::NoModifier;
-        if (line.words.size() == 6) {
-            const QString m = line.words[5];
-            if (m == "Shift")
-                mods = Qt::ShiftModifier;
-            else if (m == "Ctrl")
-                mods = Qt::ControlModifier;
-            else if (m == "Shift+Ctrl")
-                mods = Qt::ShiftModifier | Qt::ControlModifier;
-            else
-                throw LineError{"unknown modifiers " + m};
-        }
+        const Qt::MouseButton button = mouseButton(line.words[2]);
+        const Qt::KeyboardModifiers mods =
+            line.words.size() == 6 ? modifiers(line.words[5]) : Qt::NoModifier;
         // Unlike QTest's click, the point (0, 0) is the corner, not the middle.
-        input::click(c, b == "left" ? Qt::LeftButton : Qt::RightButton, mods,
-                     pixels(number(line.words[3]), number(line.words[4])));
+        const QPoint at = pixels(number(line.words[3]), number(line.words[4]));
+        if (command == "mouse")
+            input::click(c, button, mods, at);
+        else
+            input::doubleClick(c, button, mods, at);
+    } else if (command == "input") {
+        requireWords(line, 3, "input CONTROL \"TEXT\"");
+        QWidget* c = control(line.words[1]);
+        const QString text = quotedArgument(line, 2);
+        focus(c, false);
+        input::commit(c, text);
+    } else if (command == "drop") {
+        requireWords(line, 3, "drop CONTROL \"TEXT\"");
+        QWidget* c = control(line.words[1]);
+        QWidget* target = input::mouseTarget(c);
+        const QPoint middle = target->mapFromGlobal(c->mapToGlobal(c->rect().center()));
+        input::drop(c, middle, quotedArgument(line, 2));
+    } else if (command == "wheel") {
+        requireWords(line, 3, "wheel CONTROL N");
+        QWidget* c = control(line.words[1]);
+        input::wheel(c->window(), c->mapTo(c->window(), c->rect().center()), number(line.words[2]));
+    } else if (command == "palette") {
+        throw LineError{"palette dark is only the first command of a file"};
     } else if (command == "pick") {
         requireWords(line, 3, "pick CONTROL \"ITEM\"");
         auto* combo = qobject_cast<QComboBox*>(control(line.words[1]));
@@ -260,19 +319,24 @@ void Session::run(const QString& fileName, int lineNumber, const ScriptLine& lin
         requireWords(line, 1, "close");
         window_->close();
     } else if (command == "show") {
-        requireWords(line, 2, "show TARGET");
-        print(line.words[1] + " = " + quote(value(line.words[1])));
+        if (line.words.size() < 2 || line.quoted.contains(true))
+            throw LineError{"usage: show TARGET"};
+        const QString target = line.words.mid(1).join(' ');
+        print(target + " = " + quote(value(target)));
     } else if (command == "expect") {
         if (line.words.size() >= 2 && line.words[1] == "message" && !line.quoted[1])
             return expectMessage(where, line);
         if (line.words.size() == 2 && line.words[1] == "nomessage") return expectNoMessage(where);
-        requireWords(line, 3, "expect TARGET \"VALUE\"");
-        const QString expected = quotedArgument(line, 2);
-        const QString got = value(line.words[1]);
+        const auto last = line.words.size() - 1;
+        if (last < 2 || line.quoted.mid(1, last - 1).contains(true))
+            throw LineError{"usage: expect TARGET \"VALUE\""};
+        const QString expected = quotedArgument(line, static_cast<int>(last));
+        const QString target = line.words.mid(1, last - 1).join(' ');
+        const QString got = value(target);
         if (got == expected)
             ++counts_.passed;
         else
-            fail(where, line.words[1], expected, got);
+            fail(where, target, expected, got);
     } else if (command == "snapshot") {
         requireWords(line, 2, "snapshot FILE.png");
         if (!window_->grab().save(line.words[1])) throw LineError{"cannot write " + line.words[1]};
@@ -318,12 +382,18 @@ bool Runner::runFile(const QString& path) {
         return false;
     }
     const QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
+    const auto isCommand = [](const QString& line) {
+        return !line.trimmed().isEmpty() && !line.trimmed().startsWith('#');
+    };
+    // "palette dark" as the first command: the window is built under a dark desktop palette.
+    const auto first = std::find_if(lines.begin(), lines.end(), isCommand);
+    const bool dark = first != lines.end() && first->trimmed() == "palette dark";
+    const DesktopPalette palette(dark ? darkPalette() : QApplication::palette());
     Session session(out_, *this);
     for (int i = 0; i < lines.size(); ++i) {
-        const QString line = lines[i].trimmed().isEmpty() ? QString() : lines[i];
-        if (line.isEmpty() || line.trimmed().startsWith('#')) continue;
+        if (!isCommand(lines[i]) || (dark && lines.begin() + i == first)) continue;
         QString error;
-        auto parsed = splitLine(line.trimmed(), error);
+        auto parsed = splitLine(lines[i].trimmed(), error);
         try {
             if (!parsed) throw LineError{error};
             session.run(path, i + 1, *parsed);

@@ -8,7 +8,7 @@ void ScriptedDialogs::message(Icon icon, const QString& title, const QString& te
     print_("message " + name + " " + quote(title) + " " + quote(text));
 }
 
-std::optional<Colour> ScriptedDialogs::chooseColour() {
+std::optional<Colour> ScriptedDialogs::chooseColour(Colour) {
     if (colours_.empty()) {
         print_("colour dialog: no answer, cancelled");
         return std::nullopt;

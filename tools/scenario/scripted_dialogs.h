@@ -19,7 +19,7 @@ class ScriptedDialogs : public Dialogs {
         : print_(std::move(print)) {}
 
     void message(Icon icon, const QString& title, const QString& text) override;
-    std::optional<Colour> chooseColour() override;
+    std::optional<Colour> chooseColour(Colour current) override;
 
     // A confirmed colour, or nothing for a cancel.
     void queueColour(std::optional<Colour> answer) { colours_.push_back(answer); }

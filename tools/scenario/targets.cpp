@@ -3,13 +3,16 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <charconv>
+#include <cmath>
 #include <map>
 
 #include "app/controls.h"
 #include "app/frmFunktion.h"
+#include "app/twips.h"
 #include "plot/recording_surface.h"
 
 namespace {
@@ -64,6 +67,41 @@ std::optional<int> caretOf(const QWidget* control) {
     return std::nullopt;
 }
 
+std::optional<QString> selectedText(const QWidget* control) {
+    if (auto* combo = qobject_cast<const QComboBox*>(control); combo && combo->lineEdit())
+        control = combo->lineEdit();
+    if (auto* line = qobject_cast<const QLineEdit*>(control)) return line->selectedText();
+    if (auto* memo = qobject_cast<const QPlainTextEdit*>(control))
+        return memo->textCursor().selectedText().replace(QChar::ParagraphSeparator, '\n');
+    return std::nullopt;
+}
+
+// "pixel CONTROL X Y": the colour the window shows there, as a snapshot renders it.
+std::optional<QString> pixelTarget(frmFunktion& window, const QString& target, QString& error) {
+    const QStringList words = target.split(' ');
+    bool okX = false, okY = false;
+    const int x = words.size() == 4 ? words[2].toInt(&okX) : 0;
+    const int y = words.size() == 4 ? words[3].toInt(&okY) : 0;
+    if (!okX || !okY) {
+        error = "usage: pixel CONTROL X Y";
+        return std::nullopt;
+    }
+    QWidget* control = findControl(window, words[1]);
+    if (!control) {
+        error = "unknown control " + words[1];
+        return std::nullopt;
+    }
+    const QPoint at(toPixels(x), toPixels(y));
+    QWidget* shown = control->window();
+    const QImage picture = shown->grab().toImage();
+    const QPoint where = control->mapTo(shown, at) * picture.devicePixelRatio();
+    if (!picture.rect().contains(where)) {
+        error = "the point lies outside the window";
+        return std::nullopt;
+    }
+    return colourName(picture.pixelColor(where));
+}
+
 // The control that a focused inner widget (a combo box's edit field) belongs to.
 QString controlName(QWidget* widget, frmFunktion& window) {
     for (QWidget* w = widget; w && w != &window; w = w->parentWidget())
@@ -86,6 +124,7 @@ QWidget* findControl(frmFunktion& window, const QString& name) {
 
 std::optional<QString> readTarget(frmFunktion& window, const RecordingSurface& recorder,
                                   const QString& target, QString& error) {
+    if (target.startsWith("pixel ")) return pixelTarget(window, target, error);
     if (target == "focus") return controlName(QApplication::focusWidget(), window);
     if (target == "pointer") return window.hourglass() ? "hourglass" : "arrow";
     if (target == "windows") {
@@ -117,16 +156,21 @@ std::optional<QString> readTarget(frmFunktion& window, const RecordingSurface& r
     if (property == "tooltip") return control->toolTip();
     if (property == "colour") return colourName(control->palette().color(backgroundRole(control)));
     if (property == "place") {
-        const QRect g = control->geometry();
+        const QVariant twips = control->property(kTwipsProperty);
+        const QRect g = twips.isValid() ? twips.toRect() : control->geometry();
+        const int scale = twips.isValid() ? 1 : plot::kTwipsPerPixel;
         return QString("%1 %2 %3 %4")
-            .arg(g.x() * 15)
-            .arg(g.y() * 15)
-            .arg(g.width() * 15)
-            .arg(g.height() * 15);
+            .arg(g.x() * scale)
+            .arg(g.y() * scale)
+            .arg(g.width() * scale)
+            .arg(g.height() * scale);
     }
     if (property == "checked") {
         if (auto* button = qobject_cast<QAbstractButton*>(control); button && button->isCheckable())
             return yesNo(button->isChecked());
+    }
+    if (property == "selected") {
+        if (auto selected = selectedText(control)) return selected;
     }
     if (property == "caret") {
         if (auto caret = caretOf(control)) return QString::number(*caret);

@@ -1,0 +1,45 @@
+// The help windows show all of their text.
+#include <gtest/gtest.h>
+#include <QFontMetrics>
+#include <QIcon>
+#include <QLabel>
+#include <QPdfView>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTest>
+
+#include "app/frmHelpFKT.h"
+#include "app/frmHilfe.h"
+
+namespace {
+
+TEST(HelpWindows, TheDescriptionFitsItsBoxAndTheFunctionListWraps) {
+    frmHelpFKT window{QIcon()};
+    window.show();
+    const QLabel* label = window.Label1;
+    EXPECT_LE(label->heightForWidth(label->width()), label->height());
+    // Every block, the last line with the maker included, lies inside the box.
+    const QRect wrapped = QFontMetrics(label->font())
+                              .boundingRect(label->contentsRect(), Qt::TextWordWrap, label->text());
+    EXPECT_LE(wrapped.bottom(), label->contentsRect().bottom());
+    EXPECT_GE(label->font().pointSizeF(), 7);
+    // The long lines of the function list wrap at the field's width.
+    EXPECT_EQ(window.Text1->horizontalScrollBar()->maximum(), 0);
+    EXPECT_TRUE(window.Text1->verticalScrollBar()->isVisible());
+}
+
+TEST(HelpWindows, TheManualFillsTheWindowLessTheMarginsAndZoomsWithCtrlPlus) {
+    frmHilfe window{QIcon()};
+    window.show();
+    // 75 twips, five pixels, less than the client area each way, from the first show.
+    EXPECT_EQ(window.WebBrowser1->size(), window.size() - QSize(5, 5));
+    window.resize(600, 400);
+    EXPECT_EQ(window.WebBrowser1->size(), QSize(595, 395));
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const qreal before = window.WebBrowser1->zoomFactor();
+    QTest::keyClick(&window, Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_GT(window.WebBrowser1->zoomFactor(), before);
+}
+
+}  // namespace
