@@ -171,11 +171,8 @@ class frmFunktion : public QWidget, public SharedState {
 
     // Term editor and keypad
     MemoField* txtF;
-    QPushButton *bt0, *bt1, *bt2, *bt3, *bt4, *bt5, *bt6, *bt7, *bt8, *bt9, *btDP;
     QPushButton* btHelpFKT;
-    QPushButton *btKa, *btKz, *btPl, *btMa, *btMi, *btGe, *btX, *btHo;
-    QPushButton *btABS, *btSQR, *btLOG, *btEXP, *btSGN, *btSIN, *btCOS, *btTAN;
-    QPushButton *btINT, *btATN, *btPI, *btE, *btFIX, *btBS;
+    QPushButton* btBS;  // the keypad's other keys are named in terms/keypad.h
 
     // Value at X
     QRadioButton* obX;

@@ -4,28 +4,9 @@
 
 #include "app/frmFunktion.h"
 #include "terms/calculator.h"
+#include "terms/keypad.h"
 
 namespace {
-
-struct KeypadKey {
-    QPushButton* frmFunktion::*button;
-    const char* text;
-};
-
-// Each keypad button and the text it inserts into txtF.
-constexpr KeypadKey keypad[] = {
-    {&frmFunktion::btX, "(X)"},    {&frmFunktion::bt0, "0"},      {&frmFunktion::bt1, "1"},
-    {&frmFunktion::bt2, "2"},      {&frmFunktion::bt3, "3"},      {&frmFunktion::bt4, "4"},
-    {&frmFunktion::bt5, "5"},      {&frmFunktion::bt6, "6"},      {&frmFunktion::bt7, "7"},
-    {&frmFunktion::bt8, "8"},      {&frmFunktion::bt9, "9"},      {&frmFunktion::btDP, "."},
-    {&frmFunktion::btKa, "("},     {&frmFunktion::btKz, ")"},     {&frmFunktion::btPl, "+"},
-    {&frmFunktion::btMi, "-"},     {&frmFunktion::btMa, "*"},     {&frmFunktion::btGe, "/"},
-    {&frmFunktion::btHo, "^"},     {&frmFunktion::btABS, "ABS("}, {&frmFunktion::btLOG, "LOG("},
-    {&frmFunktion::btINT, "INT("}, {&frmFunktion::btFIX, "FIX("}, {&frmFunktion::btSGN, "SGN("},
-    {&frmFunktion::btSIN, "SIN("}, {&frmFunktion::btSQR, "SQR("}, {&frmFunktion::btCOS, "COS("},
-    {&frmFunktion::btEXP, "EXP("}, {&frmFunktion::btTAN, "TAN("}, {&frmFunktion::btATN, "ATN("},
-    {&frmFunktion::btPI, "(PI)"},  {&frmFunktion::btE, "(E)"},
-};
 
 QString qs(const std::string& text) { return QString::fromStdString(text); }
 
@@ -49,10 +30,10 @@ void frmFunktion::connectTermHandlers() {
     connect(btCF3, &QPushButton::clicked, this, [this] { btCF3_Click(); });
     connect(btCF4, &QPushButton::clicked, this, [this] { btCF4_Click(); });
     connect(btCHG, &QPushButton::clicked, this, [this] { btCHG_Click(); });
-    for (const KeypadKey& key : keypad) {
-        QPushButton* button = this->*key.button;
-        button->setFocusPolicy(Qt::NoFocus);  // txtF keeps its caret and selection
-        const QString text = QString::fromLatin1(key.text);
+    for (const terms::KeypadKey& key : terms::kKeypad) {
+        auto* button =
+            findChild<QPushButton*>(QString::fromUtf8(key.button.data(), key.button.size()));
+        const QString text = QString::fromUtf8(key.inserts.data(), key.inserts.size());
         connect(button, &QPushButton::clicked, this, [this, text] { insertIntoTerm(text); });
     }
     installKeyPressHandler(txtX, [this](int& keyAscii) { txtX_KeyPress(keyAscii); });

@@ -1,5 +1,7 @@
 #include "keys/key_filters.h"
 
+#include "terms/functions.h"
+
 namespace keys {
 namespace {
 
@@ -73,7 +75,8 @@ int termKey(int key) {
     if (passesUnchanged(key)) return key;
     if (key == ',') key = '.';
     if (isDigit(key) || isOneOf(key, ".-+*/^()")) return key;
-    return isOneOf(key, "ABCEFGILNOPQRSTXabcefgilnopqrstx") ? key : 0;
+    const bool letter = (key >= 'A' && key <= 'Z') || (key >= 'a' && key <= 'z');
+    return letter && terms::isTermLetter(static_cast<char>(key & ~0x20)) ? key : 0;
 }
 
 int cubicKey(int key) {

@@ -8,8 +8,8 @@
 namespace terms {
 
 struct Rule {
-    std::string_view from;
-    std::string_view to;
+    std::string from;
+    std::string to;
 };
 
 // The 111 replacement rules in the order they are applied; the first 31 (constants, digit before

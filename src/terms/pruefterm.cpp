@@ -1,17 +1,23 @@
 #include "terms/pruefterm.h"
 
+#include <vector>
+
 #include "base/failure.h"
+#include "terms/functions.h"
 #include "terms/normterm.h"
 
 namespace terms {
 namespace {
 
-// Removed in this order: a function name only together with its bracket, "(X)" before the single
-// brackets.
-constexpr std::string_view kAccepted[] = {
-    " ",    "SIN(", "COS(", "ATN(", "TAN(", "SGN(", "SQR(", "INT(", "FIX(", "ABS(", "EXP(",
-    "LOG(", "(X)",  "^",    ".",    "-",    "+",    "/",    "*",    "(",    ")",    "0",
-    "1",    "2",    "3",    "4",    "5",    "6",    "7",    "8",    "9"};
+// Removed in this order: the blank, each function name only together with its bracket, "(X)"
+// before the single brackets, the signs and the digits.
+std::vector<std::string> acceptedPieces() {
+    std::vector<std::string> pieces = {" "};
+    for (const TermFunction& f : kFunctions) pieces.push_back(std::string(f.name) + "(");
+    for (const char* p : {"(X)", "^", ".", "-", "+", "/", "*", "(", ")"}) pieces.emplace_back(p);
+    for (char digit = '0'; digit <= '9'; ++digit) pieces.emplace_back(1, digit);
+    return pieces;
+}
 
 constexpr int kCounterMax = 32767;
 
@@ -42,7 +48,8 @@ Pruefung PruefTerm(std::string_view term) {
     }
     if (open != close) return {std::string(kKlammerpaare), std::nullopt};
     std::string rest = upperCase(term);
-    for (std::string_view piece : kAccepted) {
+    static const std::vector<std::string> accepted = acceptedPieces();
+    for (const std::string& piece : accepted) {
         if (rest.find(piece) != std::string::npos) rest = replaceAll(rest, piece, "");
     }
     if (rest.empty()) return {std::string(kPruefOK), std::nullopt};

@@ -10,6 +10,7 @@
 
 #include "app/frmHelpFKT.h"
 #include "app/frmHilfe.h"
+#include "terms/functions.h"
 
 namespace {
 
@@ -26,6 +27,11 @@ TEST(HelpWindows, TheDescriptionFitsItsBoxAndTheFunctionListWraps) {
     // The long lines of the function list wrap at the field's width.
     EXPECT_EQ(window.Text1->horizontalScrollBar()->maximum(), 0);
     EXPECT_TRUE(window.Text1->verticalScrollBar()->isVisible());
+    // It lists every function a term may use.
+    for (const terms::TermFunction& f : terms::kFunctions)
+        EXPECT_TRUE(
+            window.Text1->toPlainText().contains(QString::fromLatin1(f.name.data(), 3) + "("))
+            << f.name;
 }
 
 TEST(HelpWindows, TheManualFillsTheWindowLessTheMarginsAndZoomsWithCtrlPlus) {

@@ -1,40 +1,31 @@
 #include "terms/normterm.h"
 
+#include "terms/functions.h"
+
 #include <gtest/gtest.h>
 
 using namespace terms;
 
-TEST(NormTerm, RulesComeInSixGroupsInTheirOrder) {
-    auto rules = normRules();
-    ASSERT_EQ(rules.size(), 111u);
-    EXPECT_EQ(rules[0].from, "(PI)");
-    EXPECT_EQ(rules[0].to, "(3.14159265358979)");
-    EXPECT_EQ(rules[1].from, "(E)");
-    EXPECT_EQ(rules[1].to, "(2.71828182845905)");
-    for (int d = 0; d < 10; ++d) {
-        std::string digit(1, static_cast<char>('0' + d));
-        EXPECT_EQ(rules[2 + d].from, digit + "(");
-        EXPECT_EQ(rules[2 + d].to, digit + "*(");
-        EXPECT_EQ(rules[12 + d].from, ")" + digit);
-        EXPECT_EQ(rules[12 + d].to, ")*" + digit);
-    }
-    EXPECT_EQ(rules[22].from, ")(");
-    EXPECT_EQ(rules[22].to, ")*(");
-    const std::string bracketLetters = "ACEFISTL";
-    for (int i = 0; i < 8; ++i) {
-        EXPECT_EQ(rules[23 + i].from, ")" + bracketLetters.substr(i, 1));
-        EXPECT_EQ(rules[23 + i].to, ")*" + bracketLetters.substr(i, 1));
-    }
-    const std::string digitLetters = "ACEFILST";
-    for (int l = 0; l < 8; ++l) {
-        for (int d = 0; d < 10; ++d) {
-            std::string digit(1, static_cast<char>('0' + d));
-            const Rule& r = rules[31 + 10 * l + d];
-            EXPECT_EQ(r.from, digit + digitLetters[l]);
-            EXPECT_EQ(r.to, digit + "*" + digitLetters[l]);
+TEST(NormTerm, EveryDigitAndBracketMeetsEveryInitialOfAFunction) {
+    ASSERT_EQ(normRules().size(), 111u);
+    for (char d = '0'; d <= '9'; ++d) {
+        const std::string digit(1, d);
+        EXPECT_EQ(NormTerm(digit + "("), digit + "*(");
+        EXPECT_EQ(NormTerm(")" + digit), ")*" + digit);
+        EXPECT_EQ(NormTermRechner(digit + "("), digit + "*(");
+        for (const TermFunction& f : kFunctions) {
+            const std::string name(f.name);
+            EXPECT_EQ(NormTerm(digit + name + "(1)"), digit + "*" + name + "(1)");
+            EXPECT_EQ(NormTerm(")" + name + "(1)"), ")*" + name + "(1)");
+            // The calculator keeps a digit before a name, not a bracket before one.
+            EXPECT_EQ(NormTermRechner(digit + name), digit + name);
+            EXPECT_EQ(NormTermRechner(")" + name), ")*" + name);
         }
+        // X, B and P begin no function: the variable is always written "(X)".
+        for (const char* other : {"X", "B", "P"}) EXPECT_EQ(NormTerm(digit + other), digit + other);
     }
-    EXPECT_EQ(kCalculatorRules, 31u);
+    EXPECT_EQ(NormTerm(")("), ")*(");
+    EXPECT_EQ(NormTerm(")X"), ")X");
 }
 
 TEST(NormTerm, ImplicitProductsAndConstants) {

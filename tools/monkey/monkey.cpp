@@ -1,5 +1,6 @@
 #include "monkey.h"
 #include "plot/square.h"
+#include "terms/keypad.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -43,11 +44,7 @@ constexpr SpecialKey specialKeys[] = {
     {"Shift+Home", Qt::Key_Home, Qt::ShiftModifier, ""},
 };
 
-const char* const keypadNames[] = {
-    "bt0",   "bt1",   "bt2",   "bt3",   "bt4",   "bt5",   "bt6",   "bt7",        "bt8",
-    "bt9",   "btDP",  "btKa",  "btKz",  "btPl",  "btMa",  "btMi",  "btGe",       "btX",
-    "btHo",  "btPI",  "btE",   "btABS", "btSQR", "btLOG", "btEXP", "btSGN",      "btSIN",
-    "btCOS", "btTAN", "btINT", "btATN", "btFIX", "btBS",  "btC",   "btBerechnen"};
+const char* const calculatorNames[] = {"btBS", "btC", "btBerechnen"};
 const char* const drawNames[] = {"btZ1",      "btZ2",  "btZ3",  "btZ4",    "btZHG",
                                  "btStartKD", "btCKD", "btCKo", "btReset", "cbHL"};
 const char* const colourNames[] = {"lblF1",  "lblF2", "lblF3",  "lblF4",  "lblF5",
@@ -58,6 +55,16 @@ std::vector<QWidget*> named(const frmFunktion& window, const char* const (&names
     std::vector<QWidget*> found;
     for (const char* name : names)
         if (auto* w = window.findChild<QWidget*>(name)) found.push_back(w);
+    return found;
+}
+
+// The keypad's keys and the calculator's buttons.
+template <std::size_t N>
+std::vector<QWidget*> keypadAnd(const frmFunktion& window, const char* const (&names)[N]) {
+    std::vector<QWidget*> found = named(window, names);
+    for (const terms::KeypadKey& key : terms::kKeypad)
+        found.push_back(
+            window.findChild<QWidget*>(QString::fromUtf8(key.button.data(), key.button.size())));
     return found;
 }
 
@@ -74,7 +81,7 @@ QString shortened(const QString& text) {
 Monkey::Monkey(frmFunktion& window, std::mt19937& random)
     : window_(window),
       random_(random),
-      buttons_(named(window, keypadNames)),
+      buttons_(keypadAnd(window, calculatorNames)),
       colours_(named(window, colourNames)),
       drawButtons_(named(window, drawNames)) {
     for (QWidget* w : window.findChildren<QWidget*>()) {
