@@ -327,6 +327,12 @@ void installKeyPressHandler(QWidget* field, KeyPressHandler handler, Superscript
         memo->viewport()->installEventFilter(filter);
 }
 
+std::string textOf(const QWidget* control) { return fieldText(control).toStdString(); }
+
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 QString fieldText(const QWidget* control) {
     if (auto* line = qobject_cast<const QLineEdit*>(control)) return line->text();
     if (auto* memo = qobject_cast<const QPlainTextEdit*>(control)) return memo->toPlainText();

@@ -131,4 +131,7 @@ int keyAscii(const QKeyEvent& event);
 // The text of any text-bearing control: a field's text, a combo box's edit text, a label's
 // or button's caption.
 QString fieldText(const QWidget* control);
+// The same as the pure code reads it, and a text of the pure code for a control.
+std::string textOf(const QWidget* control);
+QString toQString(std::string_view text);
 void setFieldText(QWidget* control, const QString& text);

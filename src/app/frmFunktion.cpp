@@ -73,11 +73,14 @@ frmFunktion::frmFunktion(Dialogs& dialogs, QWidget* parent)
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(1000);
-    connectPlotHandlers();
+    connectGridHandlers();
     connectAnalysisHandlers();
     connectHelpHandlers();
     connectTermHandlers();
-    connectPlottingHandlers();
+    connectFieldHandlers();
+    connectZoomHandlers();
+    connectColourHandlers();
+    connectCurveHandlers();
     Timer1->start();
 }
 

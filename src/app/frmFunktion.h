@@ -17,6 +17,7 @@
 #include "app/controls.h"
 #include "app/dialogs.h"
 #include "app/shared_state.h"
+#include "plot/ranges.h"
 #include "plot/recording_surface.h"
 #include "plot/surface.h"
 
@@ -133,6 +134,9 @@ class frmFunktion : public QWidget, public SharedState {
     void btHilfe_Click();
     void btHelpFKT_Click();
 
+    // The range fields' texts, as every drawing reads them.
+    plot::Ranges ranges() const;
+
     // A control's background colour (the swatches, the plot square).
     static Colour backColour(const QWidget* control);
     static void setBackColour(QWidget* control, Colour colour);
@@ -248,9 +252,13 @@ class frmFunktion : public QWidget, public SharedState {
 
   private:
     void buildControls();  // frmFunktion_layout.cpp
-    void connectPlotHandlers();
+    // Each handler file wires its own handlers.
+    void connectGridHandlers();
+    void connectFieldHandlers();
+    void connectCurveHandlers();
+    void connectZoomHandlers();
+    void connectColourHandlers();
     void connectTermHandlers();
-    void connectPlottingHandlers();
     void connectAnalysisHandlers();
     void connectHelpHandlers();
 

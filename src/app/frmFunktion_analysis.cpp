@@ -3,11 +3,7 @@
 #include "analysis/curve_analysis.h"
 #include "app/frmFunktion.h"
 
-namespace {
-
-std::string text(const QLineEdit* field) { return field->text().toStdString(); }
-
-}  // namespace
+namespace {}  // namespace
 
 QWidget* frmFunktion::analysisField(analysis::Field f) const {
     return analysisFields_[static_cast<std::size_t>(f)];
@@ -28,7 +24,7 @@ void frmFunktion::LoeschFunktionen() { writeFields(analysis::kFunctionFields, ""
 void frmFunktion::ZeigErgebnisfelder() {
     EingabeOK = true;
     txtHilfsgleichung->setText("");
-    const bool show = analysis::panelShows(txtFKT1->text().toStdString());
+    const bool show = analysis::panelShows(textOf(txtFKT1));
     for (const auto& [index, label] : lblPArray_) label->setVisible(show);
     for (analysis::Field f : analysis::kResultFields) analysisField(f)->setVisible(show);
     for (analysis::Field f : analysis::kKindLabels) analysisField(f)->setVisible(show);
@@ -58,20 +54,20 @@ void frmFunktion::btStartKD_Click() {
     txtFKT4->setText("");
     ZeigErgebnisfelder();
     if (!EingabeOK) return;
-    const analysis::RunResult run =
-        analysis::runCurveAnalysis({{text(txtA), text(txtB), text(txtC), text(txtD), text(txtE)},
-                                    text(txtP01X),
-                                    text(txtIX1),
-                                    text(txtIX2),
-                                    sharedValues()});
+    const analysis::RunResult run = analysis::runCurveAnalysis(
+        {{textOf(txtA), textOf(txtB), textOf(txtC), textOf(txtD), textOf(txtE)},
+         textOf(txtP01X),
+         textOf(txtIX1),
+         textOf(txtIX2),
+         sharedValues()});
     setSharedValues(run.shared);
     for (const analysis::RunStep& step : run.steps) {
         switch (step.kind) {
             case analysis::RunStep::Kind::Write:
-                setFieldText(analysisField(step.field), QString::fromStdString(step.text));
+                setFieldText(analysisField(step.field), toQString(step.text));
                 break;
             case analysis::RunStep::Kind::Message:
-                dialogs.message(Dialogs::Icon::Info, "Polyskop", QString::fromStdString(step.text));
+                dialogs.message(Dialogs::Icon::Info, "Polyskop", toQString(step.text));
                 break;
             case analysis::RunStep::Kind::DrawY:
                 ZeichneY();
@@ -125,8 +121,8 @@ void frmFunktion::connectAnalysisHandlers() {
 
     installKeyPressHandler(txtP01X, [this](int& key) {
         const keys::KeyOutcome out = keys::p01Key(key, keyText(txtP01X).view());
-        if (out.setText) txtP01X->setText(QString::fromStdString(*out.setText));
-        if (out.p01y) txtP01Y->setText(QString::fromStdString(*out.p01y));
+        if (out.setText) txtP01X->setText(toQString(*out.setText));
+        if (out.p01y) txtP01Y->setText(toQString(*out.p01y));
         key = out.key;
     });
     for (analysis::Field field : analysis::kResultFields) {

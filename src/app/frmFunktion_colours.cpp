@@ -45,6 +45,19 @@ void setWidth(QComboBox* list, bool visible) {
 
 }  // namespace
 
+void frmFunktion::connectColourHandlers() {
+    connect(lblF1, &Label::clicked, this, [this] { lblF1_Click(); });
+    connect(lblF2, &Label::clicked, this, [this] { lblF2_Click(); });
+    connect(lblF3, &Label::clicked, this, [this] { lblF3_Click(); });
+    connect(lblF4, &Label::clicked, this, [this] { lblF4_Click(); });
+    connect(lblF5, &Label::clicked, this, [this] { lblF5_Click(); });
+    connect(cbAHC, &QPushButton::clicked, this, [this] { cbAHC_Click(); });
+    connect(lblFAH, &Label::clicked, this, [this] { lblFAH_Click(); });
+    connect(cbBackC, &QPushButton::clicked, this, [this] { cbBackC_Click(); });
+    connect(lblHGF, &Label::clicked, this, [this] { lblHGF_Click(); });
+    connect(cbStrichstärke, &QCheckBox::toggled, this, [this] { cbStrichstärke_Click(); });
+}
+
 void frmFunktion::lblF1_Click() { chooseCurveColour(*this, lblF1); }
 void frmFunktion::lblF2_Click() { chooseCurveColour(*this, lblF2); }
 void frmFunktion::lblF3_Click() { chooseCurveColour(*this, lblF3); }

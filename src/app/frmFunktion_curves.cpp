@@ -5,14 +5,11 @@
 
 namespace {
 
-std::string text(const QWidget* control) { return fieldText(control).toStdString(); }
-
 void zeichne(frmFunktion& w, const MemoField* field, const Label* swatch, plot::CurveKind kind,
              const QString& name) {
-    const plot::Ranges ranges{text(w.txtIX1), text(w.txtIX2), text(w.txtIY1), text(w.txtIY2)};
     const plot::Curve curve{field->text().toUpper().toStdString(), kind,
-                            frmFunktion::backColour(swatch), text(w.cbStrich)};
-    const int failure = plot::drawCurve(w.surface(), ranges, curve, w.NullpunktY);
+                            frmFunktion::backColour(swatch), textOf(w.cbStrich)};
+    const int failure = plot::drawCurve(w.surface(), w.ranges(), curve, w.NullpunktY);
     if (failure == 0) return;
     w.setHourglass(false);
     w.dialogs.message(Dialogs::Icon::Stop, "Polyskop",
@@ -26,6 +23,14 @@ void withHourglass(frmFunktion& w, void (frmFunktion::*draw)()) {
 }
 
 }  // namespace
+
+void frmFunktion::connectCurveHandlers() {
+    connect(btZ1, &QPushButton::clicked, this, [this] { btZ1_Click(); });
+    connect(btZ2, &QPushButton::clicked, this, [this] { btZ2_Click(); });
+    connect(btZ3, &QPushButton::clicked, this, [this] { btZ3_Click(); });
+    connect(btZ4, &QPushButton::clicked, this, [this] { btZ4_Click(); });
+    connect(btZHG, &QPushButton::clicked, this, [this] { btZHG_Click(); });
+}
 
 void frmFunktion::ZeichneY() {
     zeichne(*this, txtFKT1, lblF1,

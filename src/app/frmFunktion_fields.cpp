@@ -8,8 +8,6 @@
 
 namespace {
 
-std::string text(const QWidget* control) { return fieldText(control).toStdString(); }
-
 void caretToEnd(QLineEdit* line) { line->setCursorPosition(static_cast<int>(line->text().size())); }
 
 void rangeKeyPress(QLineEdit* field, QWidget* next, int& keyAscii) {
@@ -41,8 +39,8 @@ void spacingKeyPress(frmFunktion& w, QComboBox* field, QWidget* next, int& keyAs
 }
 
 void rangeChange(frmFunktion& w, QLineEdit* field) {
-    if (auto completed = plot::completeRange(text(field))) {
-        field->setText(QString::fromStdString(*completed));
+    if (auto completed = plot::completeRange(textOf(field))) {
+        field->setText(toQString(*completed));
         caretToEnd(field);
     }
     for (const QLineEdit* range : {w.txtIX1, w.txtIX2, w.txtIY1, w.txtIY2})
@@ -51,9 +49,9 @@ void rangeChange(frmFunktion& w, QLineEdit* field) {
 }
 
 void spacingChange(frmFunktion& w, QComboBox* field) {
-    if (auto completed = plot::completeSpacing(text(field)))
-        w.setSpacingText(field, QString::fromStdString(*completed));
-    if (plot::spacingDraws(text(field))) w.ZeichneHilfslinien();
+    if (auto completed = plot::completeSpacing(textOf(field)))
+        w.setSpacingText(field, toQString(*completed));
+    if (plot::spacingDraws(textOf(field))) w.ZeichneHilfslinien();
 }
 
 }  // namespace
@@ -72,7 +70,7 @@ void frmFunktion::txtIY2_Change() { rangeChange(*this, txtIY2); }
 void frmFunktion::txtXA_Change() { spacingChange(*this, txtXA); }
 void frmFunktion::txtYA_Change() { spacingChange(*this, txtYA); }
 
-void frmFunktion::connectPlottingHandlers() {
+void frmFunktion::connectFieldHandlers() {
     installKeyPressHandler(txtIX1, [this](int& k) { txtIX1_KeyPress(k); });
     installKeyPressHandler(txtIX2, [this](int& k) { txtIX2_KeyPress(k); });
     installKeyPressHandler(txtIY1, [this](int& k) { txtIY1_KeyPress(k); });
@@ -86,30 +84,4 @@ void frmFunktion::connectPlottingHandlers() {
     // Only typing: a pick from the list changes the text without the change handler.
     connect(txtXA->lineEdit(), &QLineEdit::textEdited, this, [this] { txtXA_Change(); });
     connect(txtYA->lineEdit(), &QLineEdit::textEdited, this, [this] { txtYA_Change(); });
-
-    connect(lblBG, &Label::mouseDown, this,
-            [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
-                lblBG_MouseDown(button, shift, static_cast<float>(x), static_cast<float>(y));
-            });
-    connect(lblPo, &Label::mouseDown, this,
-            [this](Qt::MouseButton button) { lblPo_MouseDown(button); });
-    connect(lblPo, &Label::doubleClicked, this, [this] { lblPo_DblClick(); });
-    connect(btReset, &QPushButton::clicked, this, [this] { btReset_Click(); });
-
-    connect(lblF1, &Label::clicked, this, [this] { lblF1_Click(); });
-    connect(lblF2, &Label::clicked, this, [this] { lblF2_Click(); });
-    connect(lblF3, &Label::clicked, this, [this] { lblF3_Click(); });
-    connect(lblF4, &Label::clicked, this, [this] { lblF4_Click(); });
-    connect(lblF5, &Label::clicked, this, [this] { lblF5_Click(); });
-    connect(cbAHC, &QPushButton::clicked, this, [this] { cbAHC_Click(); });
-    connect(lblFAH, &Label::clicked, this, [this] { lblFAH_Click(); });
-    connect(cbBackC, &QPushButton::clicked, this, [this] { cbBackC_Click(); });
-    connect(lblHGF, &Label::clicked, this, [this] { lblHGF_Click(); });
-    connect(cbStrichstärke, &QCheckBox::toggled, this, [this] { cbStrichstärke_Click(); });
-
-    connect(btZ1, &QPushButton::clicked, this, [this] { btZ1_Click(); });
-    connect(btZ2, &QPushButton::clicked, this, [this] { btZ2_Click(); });
-    connect(btZ3, &QPushButton::clicked, this, [this] { btZ3_Click(); });
-    connect(btZ4, &QPushButton::clicked, this, [this] { btZ4_Click(); });
-    connect(btZHG, &QPushButton::clicked, this, [this] { btZHG_Click(); });
 }

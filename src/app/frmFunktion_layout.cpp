@@ -408,8 +408,7 @@ void frmFunktion::buildControls() {
     }
     for (const terms::KeypadKey& k : terms::kKeypad) {
         const Look look{.back = k.colour, .points = k.points, .noFocus = true};
-        QPushButton* key =
-            Make::button(this, QString::fromUtf8(k.caption.data(), k.caption.size()), look);
+        QPushButton* key = Make::button(this, toQString(k.caption), look);
         const std::string name(k.button), tip(k.tooltip);
         place(key, name.c_str(), {k.left, k.top, k.width, k.height}, tip.c_str(), look);
     }

@@ -10,20 +10,21 @@ namespace {
 const QString gridOn = "Hilfslinien AUS";  // the caption offers to switch the grid off
 const QString gridOff = "Hilfslinien EIN";
 
-std::string text(const QWidget* control) { return fieldText(control).toStdString(); }
-
 }  // namespace
 
-void frmFunktion::connectPlotHandlers() {
+void frmFunktion::connectGridHandlers() {
     connect(Timer1, &QTimer::timeout, this, &frmFunktion::Timer1_Timer);
     connect(cbHL, &QPushButton::clicked, this, [this] { cbHL_Click(); });
 }
 
+plot::Ranges frmFunktion::ranges() const {
+    return {textOf(txtIX1), textOf(txtIX2), textOf(txtIY1), textOf(txtIY2)};
+}
+
 void frmFunktion::ZeichneAchsen() {
-    const plot::Ranges ranges{text(txtIX1), text(txtIX2), text(txtIY1), text(txtIY2)};
     try {
         // drawAxes ends every failure itself; nothing may escape into the event loop anyway.
-        plot::drawAxes(surface(), ranges, text(cbKreuz), AchsenFarbe, NullpunktX, NullpunktY);
+        plot::drawAxes(surface(), ranges(), textOf(cbKreuz), AchsenFarbe, NullpunktX, NullpunktY);
     } catch (const Failure&) {
     }
 }
@@ -31,9 +32,8 @@ void frmFunktion::ZeichneAchsen() {
 void frmFunktion::ZeichneHilfslinien() {
     if (cbHL->text() == gridOff) return;
     setHourglass(true);
-    const plot::Ranges ranges{text(txtIX1), text(txtIX2), text(txtIY1), text(txtIY2)};
     try {
-        plot::drawGrid(surface(), ranges, text(txtXA), text(txtYA), NullpunktX, NullpunktY,
+        plot::drawGrid(surface(), ranges(), textOf(txtXA), textOf(txtYA), NullpunktX, NullpunktY,
                        AchsenFarbe);
     } catch (const Failure&) {
         // Lines already drawn stay.

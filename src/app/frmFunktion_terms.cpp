@@ -6,11 +6,7 @@
 #include "terms/calculator.h"
 #include "terms/keypad.h"
 
-namespace {
-
-QString qs(const std::string& text) { return QString::fromStdString(text); }
-
-}  // namespace
+namespace {}  // namespace
 
 void frmFunktion::connectTermHandlers() {
     connect(btBerechnen, &QPushButton::clicked, this, [this] { btBerechnen_Click(); });
@@ -31,9 +27,8 @@ void frmFunktion::connectTermHandlers() {
     connect(btCF4, &QPushButton::clicked, this, [this] { btCF4_Click(); });
     connect(btCHG, &QPushButton::clicked, this, [this] { btCHG_Click(); });
     for (const terms::KeypadKey& key : terms::kKeypad) {
-        auto* button =
-            findChild<QPushButton*>(QString::fromUtf8(key.button.data(), key.button.size()));
-        const QString text = QString::fromUtf8(key.inserts.data(), key.inserts.size());
+        auto* button = findChild<QPushButton*>(toQString(key.button));
+        const QString text = toQString(key.inserts);
         connect(button, &QPushButton::clicked, this, [this, text] { insertIntoTerm(text); });
     }
     installKeyPressHandler(txtX, [this](int& keyAscii) { txtX_KeyPress(keyAscii); });
@@ -46,11 +41,10 @@ void frmFunktion::connectTermHandlers() {
 }
 
 void frmFunktion::btBerechnen_Click() {
-    const terms::Calculation c =
-        terms::calculate(txtF->text().toStdString(), txtX->text().toStdString());
-    txtX->setText(qs(c.x));
-    if (c.box) dialogs.message(Dialogs::Icon::None, "Polyskop", qs(*c.box));
-    lblErgebnis->setText(qs(c.result));
+    const terms::Calculation c = terms::calculate(textOf(txtF), textOf(txtX));
+    txtX->setText(toQString(c.x));
+    if (c.box) dialogs.message(Dialogs::Icon::None, "Polyskop", toQString(*c.box));
+    lblErgebnis->setText(toQString(c.result));
     if (c.focusTerm) txtF->setFocus();
 }
 

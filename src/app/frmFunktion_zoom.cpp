@@ -6,13 +6,6 @@
 
 namespace {
 
-std::string text(const QWidget* control) { return fieldText(control).toStdString(); }
-QString qs(const std::string& s) { return QString::fromStdString(s); }
-
-plot::Ranges ranges(const frmFunktion& w) {
-    return {text(w.txtIX1), text(w.txtIX2), text(w.txtIY1), text(w.txtIY2)};
-}
-
 // The redraw after a new view: the grid switch clicked twice leaves it as it was on a wiped
 // surface with the axes, then y .. y''' (not HG).
 void redrawView(frmFunktion& w) {
@@ -26,6 +19,17 @@ void redrawView(frmFunktion& w) {
 
 }  // namespace
 
+void frmFunktion::connectZoomHandlers() {
+    connect(lblBG, &Label::mouseDown, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
+                lblBG_MouseDown(button, shift, static_cast<float>(x), static_cast<float>(y));
+            });
+    connect(lblPo, &Label::mouseDown, this,
+            [this](Qt::MouseButton button) { lblPo_MouseDown(button); });
+    connect(lblPo, &Label::doubleClicked, this, [this] { lblPo_DblClick(); });
+    connect(btReset, &QPushButton::clicked, this, [this] { btReset_Click(); });
+}
+
 void frmFunktion::lblBG_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x,
                                   float y) {
     const auto keys = shift & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
@@ -33,23 +37,23 @@ void frmFunktion::lblBG_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers 
     setHourglass(true);
     try {
         if (keys == Qt::NoModifier) {
-            lblPo->setText(qs(plot::readout(ranges(*this), text(lblZoom), x, y)));
+            lblPo->setText(toQString(plot::readout(ranges(), textOf(lblZoom), x, y)));
         } else {
-            const plot::ZoomStep step = plot::zoom(ranges(*this), text(txtXA), text(txtYA), x, y);
-            lblPo->setText(qs(step.caption));
+            const plot::ZoomStep step = plot::zoom(ranges(), textOf(txtXA), textOf(txtYA), x, y);
+            lblPo->setText(toQString(step.caption));
             if (step.refused) {
                 dialogs.message(
                     Dialogs::Icon::Info, "Polyskop",
                     "Vorgang abgebrochen!\r\nEine weitere Vergrößerung macht keinen Sinn.");
             } else {
-                setSpacingText(txtXA, qs(step.xa));
-                txtIX1->setText(qs(step.ix1));
-                txtIX2->setText(qs(step.ix2));
-                setSpacingText(txtYA, qs(step.ya));
-                txtIY1->setText(qs(step.iy1));
-                txtIY2->setText(qs(step.iy2));
+                setSpacingText(txtXA, toQString(step.xa));
+                txtIX1->setText(toQString(step.ix1));
+                txtIX2->setText(toQString(step.ix2));
+                setSpacingText(txtYA, toQString(step.ya));
+                txtIY1->setText(toQString(step.iy1));
+                txtIY2->setText(toQString(step.iy2));
                 redrawView(*this);
-                lblZoom->setText(qs(step.factor));
+                lblZoom->setText(toQString(step.factor));
             }
         }
     } catch (const Failure&) {
@@ -63,9 +67,9 @@ void frmFunktion::lblPo_MouseDown(Qt::MouseButton button) {
 }
 
 void frmFunktion::lblPo_DblClick() {
-    const auto x = plot::readoutX(text(lblPo));
+    const auto x = plot::readoutX(textOf(lblPo));
     if (!x) return;
-    txtP01X->setText(qs(*x));
+    txtP01X->setText(toQString(*x));
     txtP01Y->setText("0");
 }
 

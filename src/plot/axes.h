@@ -3,14 +3,10 @@
 #include <cstdint>
 #include <string>
 
+#include "plot/ranges.h"
 #include "plot/surface.h"
 
 namespace plot {
-
-// The texts of txtIX1, txtIX2, txtIY1, txtIY2.
-struct Ranges {
-    std::string ix1, ix2, iy1, iy2;
-};
 
 // ZeichneAchsen: wipes the surface and draws the axis cross for the current ranges, publishing
 // the window position of the world origin in nullpunktX and nullpunktY. A run-time failure ends

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "plot/axes.h"
+#include "plot/ranges.h"
 #include "plot/surface.h"
 
 // The five function curves: a term sampled at 5001 points across the domain.

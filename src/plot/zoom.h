@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "plot/axes.h"
+#include "plot/ranges.h"
 
 // The point readout and the zoom of the plot square: a click position in twips relative to the
 // square's top-left corner (0..7005, y downwards) turned into world coordinates.

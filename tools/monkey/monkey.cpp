@@ -63,8 +63,7 @@ template <std::size_t N>
 std::vector<QWidget*> keypadAnd(const frmFunktion& window, const char* const (&names)[N]) {
     std::vector<QWidget*> found = named(window, names);
     for (const terms::KeypadKey& key : terms::kKeypad)
-        found.push_back(
-            window.findChild<QWidget*>(QString::fromUtf8(key.button.data(), key.button.size())));
+        found.push_back(window.findChild<QWidget*>(toQString(key.button)));
     return found;
 }
 
