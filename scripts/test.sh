@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Set up, build and run every test offscreen (no display needed): the release build, then the
-# whole suite again under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer, then a
-# short fuzz run of the pure computation (scripts/fuzz.sh runs it for longer).
+# Set up, build and run every test offscreen (no display needed): the format check, the release
+# build, then the whole suite again under AddressSanitizer, UndefinedBehaviorSanitizer and
+# LeakSanitizer, then a short fuzz run of the pure computation (scripts/fuzz.sh runs it longer).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 export QT_QPA_PLATFORM=offscreen
+scripts/check_format.sh
 
 cmake --preset release
 cmake --build --preset release

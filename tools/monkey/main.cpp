@@ -15,16 +15,17 @@
 
 namespace {
 
-// The sanitizers' shadow memory and quarantine are not the program's memory, and their stack
-// recording at every allocation makes Qt's text layout alone several times slower: under them
-// the memory is not checked and the time limit only catches hangs.
+// The sanitizers' shadow memory and quarantine are not the program's memory: under them the
+// memory is not checked.
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool underSanitizer = true;
 #else
 constexpr bool underSanitizer = false;
 #endif
 
-constexpr std::chrono::milliseconds slowestAllowed{underSanitizer ? 10000 : 2000};
+// Only a hang fails an action; how fast actions are is for the benchmarks to show, and the
+// slowest one is reported for a person to look at.
+constexpr std::chrono::milliseconds hangAfter{120000};
 constexpr double peakAllowedMiB = 200;
 
 struct Options {
@@ -84,14 +85,12 @@ int main(int argc, char** argv) {
         QElapsedTimer clock;
         clock.start();
         const QString what = monkey.step();
-        if (!health::responds(slowestAllowed)) return fail(n, what, "the program does not respond");
+        if (!health::responds(hangAfter)) return fail(n, what, "the program does not respond");
         const qint64 ms = clock.elapsed();
         if (ms > slowestMs) {
             slowestMs = ms;
             slowest = QString("#%1 %2").arg(n).arg(what);
         }
-        if (ms > slowestAllowed.count())
-            return fail(n, what, QString("the action took %1 ms").arg(ms));
         if (!health::pointerIsArrow(window)) return fail(n, what, "the pointer is not the arrow");
     }
     out << "slowest action " << slowestMs << " ms: " << slowest << '\n';
