@@ -84,6 +84,18 @@ TEST(KubGlei, TrigonometricCaseIsGuarded) {
         const std::string s = KubGlei(1, 0, -3 - e, 2);
         EXPECT_EQ(s.find("||"), std::string::npos) << s;
     }
+    // A double root beside a far one: cos(phi) comes out exactly -1 or +1 and sin(phi) 0, so the
+    // angle is taken as pi or 0 instead of the arc tangent of a quotient by zero.
+    EXPECT_EQ(KubGlei(1, -1.1660520630494586e-08, -4883.840281628145, 131368.21308174735),
+              "40,3478|-80,6956|40,3478");
+    EXPECT_EQ(KubGlei(1, -4.7847625620062706e-07, -4883.8402618521932, -131368.21148591419),
+              "80,6956|-40,3478|-40,3478");
+}
+
+TEST(KubGlei, RootsRoundHalfUpAlsoBelowZero) {
+    // (x + 1,03125)(x^2 - 1,03125x + 1,03125^2): the root is exactly -1,03125, a half at the fourth
+    // decimal, which goes up to -1,0312, not away from zero.
+    EXPECT_EQ(KubGlei(1, 0, 0, 1.03125 * 1.03125 * 1.03125), "-1,0312||");
 }
 
 TEST(QuadGlei, Examples) {

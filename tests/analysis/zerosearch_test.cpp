@@ -33,6 +33,12 @@ TEST(SuchNullstelle, LevelSixMidpointAndFirstSignChange) {
     EXPECT_EQ(r.y, "0");
 }
 
+TEST(SuchNullstelle, LevelSixMidpointGetsATenthOfAMillionthBeforeRounding) {
+    // The midpoint lies at -9496530,55 millionths: the added 0,1 takes it to -9,49653, where
+    // rounding the midpoint alone would give -9,496531.
+    EXPECT_EQ(search({0, 0, 0, 1, 9.4965305999999998}).x, "-9,49653");
+}
+
 TEST(SuchNullstelle, ExactGridZeroIsUnrounded) {
     EXPECT_EQ(search({0, 0, 0, 1, 10}).x, "-10");
     EXPECT_EQ(search({0, 0, 0, 1, 0}, "-9", "9").x, "0");
