@@ -3,6 +3,8 @@
 #include <QColorDialog>
 #include <QMessageBox>
 
+#include "app/qt_colour.h"
+
 void QtDialogs::message(Icon icon, const QString& title, const QString& text) {
     QMessageBox box(icon == Icon::Stop   ? QMessageBox::Critical
                     : icon == Icon::Info ? QMessageBox::Information
@@ -13,8 +15,7 @@ void QtDialogs::message(Icon icon, const QString& title, const QString& text) {
 }
 
 std::optional<Colour> QtDialogs::chooseColour(Colour current) {
-    const QColor c = QColorDialog::getColor(
-        QColor(current & 0xFF, (current >> 8) & 0xFF, (current >> 16) & 0xFF), owner_);
+    const QColor c = QColorDialog::getColor(toQColor(current), owner_);
     if (!c.isValid()) return std::nullopt;
-    return rgb(c.red(), c.green(), c.blue());
+    return toColour(c);
 }

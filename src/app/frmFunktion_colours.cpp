@@ -3,16 +3,16 @@
 #include <QPalette>
 
 #include "app/frmFunktion.h"
+#include "app/qt_colour.h"
 
 Colour frmFunktion::backColour(const QWidget* control) {
     const QColor c = control->palette().color(QPalette::Window);
-    return rgb(c.red(), c.green(), c.blue());
+    return toColour(c);
 }
 
 void frmFunktion::setBackColour(QWidget* control, Colour colour) {
     QPalette p = control->palette();
-    p.setColor(QPalette::Window,
-               QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF));
+    p.setColor(QPalette::Window, toQColor(colour));
     control->setPalette(p);
     control->setAutoFillBackground(true);
 }

@@ -8,6 +8,7 @@
 #include <variant>
 
 #include "app/frmFunktion.h"
+#include "app/qt_colour.h"
 #include "app/twips.h"
 #include "terms/keypad.h"
 
@@ -238,9 +239,7 @@ const Control kControls[] = {
 #undef RESULT_TIP
 #undef FIELD_TIP
 
-QColor colourOf(unsigned rrggbb) {
-    return QColor((rrggbb >> 16) & 0xFF, (rrggbb >> 8) & 0xFF, rrggbb & 0xFF);
-}
+QColor colourOf(unsigned rrggbb) { return toQColor(fromRrggbb(rrggbb)); }
 
 // The window's own colours, whatever the desktop's theme: grey ground and buttons, white fields,
 // black text everywhere (the bevels follow from the grey).

@@ -3,13 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/qt_colour.h"
 #include "app/twips.h"
-
-namespace {
-
-QColor toQColor(Colour c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
-
-}  // namespace
 
 PlotWidget::PlotWidget(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);

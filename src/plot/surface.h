@@ -8,6 +8,15 @@ using Colour = std::uint32_t;
 constexpr Colour rgb(int r, int g, int b) {
     return static_cast<Colour>(r) | static_cast<Colour>(g) << 8 | static_cast<Colour>(b) << 16;
 }
+constexpr int redOf(Colour c) { return static_cast<int>(c & 0xFF); }
+constexpr int greenOf(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
+constexpr int blueOf(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
+
+// The colour written #RRGGBB, as a number 0xRRGGBB.
+constexpr Colour fromRrggbb(unsigned v) {
+    return rgb(static_cast<int>((v >> 16) & 0xFF), static_cast<int>((v >> 8) & 0xFF),
+               static_cast<int>(v & 0xFF));
+}
 
 // Where axes, grid lines and curves go. Coordinates are twips of the window's client area;
 // the pen width is in pixels and applies to every primitive drawn after it was set.

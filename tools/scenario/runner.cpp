@@ -310,7 +310,7 @@ void Session::run(const QString& fileName, int lineNumber, const ScriptLine& lin
             bool ok = answer.size() == 7 && answer[0] == '#';
             const uint v = answer.mid(1).toUInt(&ok, 16);
             if (!ok || answer.size() != 7) throw LineError{"bad colour " + answer};
-            dialogs_.queueColour(rgb((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF));
+            dialogs_.queueColour(fromRrggbb(v));
         }
     } else if (command == "tick") {
         requireWords(line, 1, "tick");
