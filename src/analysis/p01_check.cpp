@@ -1,0 +1,36 @@
+#include "analysis/p01_check.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "analysis/newton.h"
+#include "base/numtext.h"
+
+namespace analysis {
+namespace {
+
+std::string noZero(double v) {
+    return numtext::format(v) + " ist keine Nullstelle der Grundfunktion.\r\n";
+}
+
+}  // namespace
+
+P01Check checkP01(const Polynomial& y, std::string_view p01x) {
+    const double v = numtext::parse(p01x);
+    const NewtonResult z = newton(y, v);
+    if (!z.reachedZero)
+        return {P01Check::Outcome::Reject, v, std::string(p01x),
+                noZero(v) +
+                    "Tragen Sie bei P01 eine Nullstelle der Grundfunktion ein.\r\n"
+                    "Existiert keine Nullstelle, tragen Sie das Zeichen  #  ein!\r\n"
+                    "Starten Sie dann die Berechnung über die blaue Start-Taste rechts unten "
+                    "erneut."};
+    if (std::fabs(z.x - v) <= 1e-6 * std::max(1.0, std::fabs(v)))
+        return {P01Check::Outcome::Keep, z.x, std::string(p01x), ""};
+    const std::string text = numtext::format(z.x);
+    return {P01Check::Outcome::Replace, z.x, text,
+            noZero(v) + "Die Berechnung wird mit der nahe gelegenen Nullstelle " + text +
+                " fortgesetzt."};
+}
+
+}  // namespace analysis
