@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace analysis {
+
+// A root among a solver's slots, as the result rows would show them: the first slot that
+// shows it, and how many slots show the same text (the solvers return a double root twice and
+// a triple root three times).
+struct SlotRoot {
+    std::size_t slot = 0;
+    int count = 0;
+};
+
+// The roots in the non-empty slots, each once, in the order of their first slot.
+std::vector<SlotRoot> slotRoots(std::span<const std::string> shown);
+
+// The slots of the inflection points among the two roots of y'' (QuadGlei(Abl2A, Abl2B,
+// Abl2C), each as its row shows it): y'' changes sign only at a root of odd multiplicity, so a
+// root shown twice (a double root, as of 12x^2) is none.
+std::vector<std::size_t> inflectionSlots(std::span<const std::string> shown);
+
+}  // namespace analysis
