@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "analysis/newton.h"
+#include "analysis/polynomial_ops.h"
 #include "base/numtext.h"
 
 namespace analysis {
@@ -17,6 +18,9 @@ std::string noZero(double v) {
 
 P01Check checkP01(const Polynomial& y, std::string_view p01x) {
     const double v = numtext::parse(p01x);
+    // Where y(v) already is 0 within rounding its value is noise, and Newton's steps would
+    // only follow that noise away from v.
+    if (zeroWithinRounding(y, v)) return {P01Check::Outcome::Keep, v, std::string(p01x), ""};
     const NewtonResult z = newton(y, v);
     if (!z.reachedZero)
         return {P01Check::Outcome::Reject, v, std::string(p01x),

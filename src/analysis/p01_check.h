@@ -20,8 +20,9 @@ struct P01Check {
     std::string message;  // the message to show (Replace: information, Reject: stop), or empty
 };
 
-// Checks the P01 of txtP01X (a number; "#" and the empty text never come here). v is refined
-// by Newton's method on y, at most 100 steps, to z. If that reached a zero and
+// Checks the P01 of txtP01X (a number; "#" and the empty text never come here). Where y(v) is
+// 0 within rounding already, v is kept as it is. Otherwise v is refined by Newton's method on
+// y, at most 100 steps, to z. If that reached a zero and
 // |z - v| <= 1e-6 * max(1, |v|), v is z rounded: Keep, the division uses z. If it reached a zero
 // farther away: Replace, the run goes on with z. Otherwise: Reject. Throws Failure 13 when
 // p01x is not a number.
