@@ -2,7 +2,10 @@
 
 #include <cmath>
 #include <optional>
+#include <vector>
 
+#include "analysis/extreme_points.h"
+#include "analysis/slot_roots.h"
 #include "analysis/slots.h"
 #include "analysis/solvers.h"
 #include "analysis/zerosearch.h"
@@ -50,7 +53,7 @@ class Run {
   private:
     void steps() {
         loeschErgebnisse();
-        bildeTerme();
+        if (!bildeTerme()) return;
         zeroSearch();
         const Polynomial& k = shared().koeff;
         if (k.a != 0) degree4();
@@ -71,7 +74,8 @@ class Run {
         for (Field f : kClearedResults) write(f, "");
     }
 
-    void bildeTerme() {
+    // False when a P01 that is no zero of y ends the run.
+    bool bildeTerme() {
         loeschErgebnisse();
         const auto& c = in_.coefficients;
         const TermResult r = BildeTerme({c[0], c[1], c[2], c[3], c[4]}, in_.p01x, shared().abl);
@@ -84,15 +88,26 @@ class Run {
                                                                              {Field::Fkt3, r.fkt3},
                                                                              {Field::Fkt4, r.fkt4}};
         for (const auto& [field, term] : terms) {
-            if (!term) return;
+            if (!term) return true;
             write(field, *term);
         }
         if (r.proposeZero) {
             add(RunStep::Kind::Message, Field::Fkt1, zeroProposalText());
             add(RunStep::Kind::PressZ1);
-            return;
+            return true;
+        }
+        if (r.p01 && r.p01->outcome == P01Check::Outcome::Reject) {
+            add(RunStep::Kind::Refusal, Field::Fkt1, r.p01->message);
+            return false;
+        }
+        if (r.p01 && r.p01->outcome == P01Check::Outcome::Replace) {
+            write(Field::P01X, r.p01->text);
+            write(Field::P01Y, "0");
+            p01x_ = r.p01->text;
+            add(RunStep::Kind::Message, Field::Fkt1, r.p01->message);
         }
         if (r.hilfsgleichung) write(Field::Hilfsgleichung, *r.hilfsgleichung);
+        return true;
     }
 
     void zeroSearch() {
@@ -117,20 +132,32 @@ class Run {
             for (int i = 0; i < 3; ++i) zeroRow(rowX(Field::P02X, i), z[i]);
         }
         const Abl1& y1 = v.abl.abl1;
-        const Abl2& y2 = v.abl.abl2;
         const auto e = kubGlei(KubGleiScaled, y1.a, y1.b, y1.c, y1.d);
-        for (int i = 0; i < 3; ++i) {
-            write(rowX(Field::PE1X, i), e[i]);
-            write(after(rowX(Field::PE1X, i)),
-                  e[i].empty() ? "" : format4(yAt(v.koeff, numtext::parse(e[i]))));
+        std::vector<CriticalSlot> slots;
+        for (const std::string& slot : e)
+            slots.push_back({slot, slot.empty() ? 0 : numtext::parse(slot)});
+        const std::vector<ExtremePoint> extremes = extremePoints(slots, v.abl);
+        for (std::size_t i = 0; i < 3; ++i) {
+            const Field x = rowX(Field::PE1X, static_cast<int>(i));
+            const bool shown = i < extremes.size();
+            const CriticalSlot& slot = slots[shown ? extremes[i].slot : 0];
+            write(x, shown ? slot.shown : "");
+            write(after(x), shown ? format4(yAt(v.koeff, slot.x)) : "");
         }
-        for (int i = 0; i < 3; ++i) {
-            if (e[i].empty()) continue;
-            const double x = numtext::parse(e[i]);
-            write(kindLabel(i), kindOf(checkFinite((y2.a * std::pow(x, 2) + y2.b * x) + y2.c)));
-        }
-        const auto w = splitTwo(QuadGlei(y2.a, y2.b, y2.c));
-        for (int i = 0; i < 2; ++i) slotRow(rowX(Field::PW1X, i), w[i], yAt);
+        for (std::size_t i = 0; i < extremes.size(); ++i)
+            write(kindLabel(static_cast<int>(i)), extremes[i].kind);
+        inflectionRows(splitTwo(QuadGlei(v.abl.abl2.a, v.abl.abl2.b, v.abl.abl2.c)));
+    }
+
+    // The roots of y'' where it changes sign, from PW1 on; the other rows empty.
+    void inflectionRows(const std::array<std::string, 2>& slots) {
+        std::array<std::string, 2> shown;
+        for (std::size_t i = 0; i < 2; ++i)
+            shown[i] = slots[i].empty() ? "" : format4(numtext::parse(slots[i]));
+        const std::vector<std::size_t> rows = inflectionSlots(shown);
+        for (std::size_t i = 0; i < 2; ++i)
+            slotRow(rowX(Field::PW1X, static_cast<int>(i)), i < rows.size() ? slots[rows[i]] : "",
+                    yAt);
     }
 
     void degree3() {
@@ -140,9 +167,22 @@ class Run {
         const auto z = kubGlei(KubGleiScaled, k.b, k.c, k.d, k.e);
         for (int i = 0; i < 3; ++i) zeroRow(rowX(Field::P01X, i), z[i]);
         const auto e = splitTwo(QuadGlei(v.abl.abl1.b, v.abl.abl1.c, v.abl.abl1.d));
-        for (int i = 0; i < 2; ++i)
-            if (const auto x = slotRow(rowX(Field::PE1X, i), e[i], y3At))
-                write(kindLabel(i), kindOf(checkFinite(y2.b * *x + y2.c)));
+        std::vector<CriticalSlot> slots;
+        for (const std::string& slot : e) {
+            const double x = slot.empty() ? 0 : numtext::parse(slot);
+            slots.push_back({slot.empty() ? "" : format4(x), x});
+        }
+        const std::vector<ExtremePoint> extremes = extremePoints(slots, v.abl);
+        for (std::size_t i = 0; i < 2; ++i) {
+            const Field x = rowX(Field::PE1X, static_cast<int>(i));
+            if (i >= extremes.size()) {
+                write(x, "");
+                write(after(x), "");
+                continue;
+            }
+            pointRow(x, slots[extremes[i].slot].x, y3At);
+            write(kindLabel(static_cast<int>(i)), extremes[i].kind);
+        }
         pointRow(Field::PW1X, checkFinite(-y2.c / y2.b), y3At);
     }
 

@@ -31,6 +31,7 @@ struct RunStep {
     enum class Kind {
         Write,    // field gets text
         Message,  // an information box titled "Polyskop" with text
+        Refusal,  // a box with the stop icon titled "Polyskop" with text
         DrawY,    // the curve of y, drawn directly
         PressZ1,  // the curve of y through its draw button (with the hourglass)
     };
@@ -49,7 +50,10 @@ struct RunResult {
 
 // The run after the panel test: LoeschErgebnisse, BildeTerme, the zero search, the solvers by
 // degree, the y curve and the intersection with the y-axis. A run-time failure ends it silently:
-// the steps stop there, so the window keeps what was written up to that point.
+// the steps stop there, so the window keeps what was written up to that point. A P01 that is no
+// zero of y ends it with a refusal, the results empty; one that leads to a zero nearby is
+// replaced by it, with a message. Extreme points are shown only where y' changes sign, each
+// once and with its kind, inflection points only where y'' changes sign.
 RunResult runCurveAnalysis(const RunInput& in);
 
 }  // namespace analysis

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "analysis/p01_check.h"
 #include "base/failure.h"
 #include "base/numtext.h"
 
@@ -96,11 +97,12 @@ TermResult BildeTerme(const std::array<std::string_view, 5>& fields, std::string
             r.proposeZero = true;
             return r;
         }
-        const double p01 = numtext::parse(p01x);
-        if (r.abl.abl1.a != 0) {
-            divide(r.koeff, p01, r.hg);
-            r.hilfsgleichung = termHG(r.hg);
-        }
+        if (r.abl.abl1.a == 0) return r;
+        // P01 is checked before y is divided by (x - P01); a rejected one divides nothing.
+        r.p01 = checkP01(r.koeff, p01x);
+        if (r.p01->outcome == P01Check::Outcome::Reject) return r;
+        divide(r.koeff, r.p01->zero, r.hg);
+        r.hilfsgleichung = termHG(r.hg);
     } catch (const Failure&) {
     }
     return r;

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "analysis/p01_check.h"
 #include "analysis/zerosearch.h"
 
 namespace analysis {
@@ -40,7 +41,8 @@ struct TermResult {
     Derivatives abl;   // as far as computed, the rest as passed in
     Cubic hg;          // the division by (x - P01) as far as computed, the rest 0
     std::optional<std::string> fkt1, fkt2, fkt3, fkt4;  // y, y', y'', y'''
-    bool proposeZero = false;  // degree 4 without P01: the message, then the y curve
+    bool proposeZero = false;     // degree 4 without P01: the message, then the y curve
+    std::optional<P01Check> p01;  // degree 4 with a P01: what its check found
     std::optional<std::string> hilfsgleichung;  // HG, once all four of its values stand
 };
 

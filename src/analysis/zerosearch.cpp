@@ -3,6 +3,7 @@
 #include <cmath>
 #include <optional>
 
+#include "analysis/stepped_over_zero.h"
 #include "base/failure.h"
 #include "base/numtext.h"
 
@@ -62,7 +63,8 @@ ZeroReport SuchNullstelle(const Polynomial& poly, std::string_view ix1, std::str
     if (h1 == 0) return {true, "#", ""};
     Scan scan(poly);
     if (auto zero = scan.run(1, lo, hi, h1)) return {true, numtext::format(*zero), "0"};
-    if (scan.lastPairSameSign()) return {true, "#", ""};
+    // No sign change seen: a zero the scan stepped over, if there is one, instead of "#".
+    if (scan.lastPairSameSign()) return reportWithoutSignChange(poly, lo, hi);
     return {};
 }
 

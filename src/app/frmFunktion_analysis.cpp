@@ -69,6 +69,9 @@ void frmFunktion::btStartKD_Click() {
             case analysis::RunStep::Kind::Message:
                 dialogs.message(Dialogs::Icon::Info, "Polyskop", toQString(step.text));
                 break;
+            case analysis::RunStep::Kind::Refusal:
+                dialogs.message(Dialogs::Icon::Stop, "Polyskop", toQString(step.text));
+                break;
             case analysis::RunStep::Kind::DrawY:
                 ZeichneY();
                 break;

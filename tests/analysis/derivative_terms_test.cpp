@@ -69,10 +69,10 @@ TEST(BildeTerme, BadCoefficientStopsSilently) {
     EXPECT_FALSE(r.fkt2);
     EXPECT_FALSE(r.proposeZero);
 
-    // (A * P01) * P01 overflows: HGA and HGB stand, HGC and HGD stay 0, no term.
+    // y(P01) overflows: no zero is found from it, nothing is divided, no term.
     r = build({"1", "", "", "", ""}, "1E+300");
-    EXPECT_EQ(r.hg.b, 1e300);
-    EXPECT_EQ(r.hg.c, 0);
+    EXPECT_EQ(r.hg.a, 0);
+    EXPECT_EQ(r.p01->outcome, P01Check::Outcome::Reject);
     EXPECT_FALSE(r.hilfsgleichung);
 }
 
@@ -107,7 +107,14 @@ TEST(BildeTerme, DivisionIntoAuxiliaryCubic) {
     EXPECT_FALSE(build({"", "1", "", "", ""}, "1").hilfsgleichung);
     EXPECT_FALSE(build({"1", "", "", "", ""}, "#").hilfsgleichung);
     EXPECT_FALSE(build({"1", "", "", "", ""}, "abc").hilfsgleichung);
-    EXPECT_TRUE(build({"1", "", "", "", ""}, " 1,5").hilfsgleichung);
+    EXPECT_TRUE(build({"1", "", "", "", "-5,0625"}, " 1,5").hilfsgleichung);
+    // A P01 that leads to no zero divides nothing; one that leads to another zero divides by it.
+    r = build({"1", "", "", "", "1"}, "1");
+    EXPECT_EQ(r.p01->outcome, P01Check::Outcome::Reject);
+    EXPECT_FALSE(r.hilfsgleichung);
+    r = build({"1", "", "-5", "", "4"}, "1,9");
+    EXPECT_EQ(r.p01->outcome, P01Check::Outcome::Replace);
+    EXPECT_EQ(r.hilfsgleichung, "1*(X)^3+2*(X)^2-1*(X)-2");
 }
 
 }  // namespace

@@ -4,9 +4,9 @@
 
 #include <cmath>
 
+#include "analysis/derivative_terms.h"
 #include "analysis/slots.h"
 #include "analysis/solvers.h"
-#include "analysis/derivative_terms.h"
 #include "base/failure.h"
 
 using namespace analysis;

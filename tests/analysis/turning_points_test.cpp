@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "analysis/extreme_points.h"
-#include "analysis/slots.h"
 #include "analysis/slot_roots.h"
+#include "analysis/slots.h"
 #include "analysis/solvers.h"
 #include "base/numtext.h"
 
