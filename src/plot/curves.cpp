@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "base/failure.h"
 #include "base/numtext.h"
@@ -26,20 +27,30 @@ int curveWidthOf(const std::string& text) {
     return static_cast<int>(width);
 }
 
-// One evaluation: the value, or the number of the failure it met.
-struct Value {
-    double y = 0;
-    int failure = 0;
-};
-
-Value evaluate(const terms::Program& program, double x) {
-    try {
-        // A sample that is no longer finite has no number text to substitute.
-        if (!std::isfinite(x)) throw Failure(failure::Overflow);
-        return {program.sample(x), 0};
-    } catch (const Failure& f) {
-        return {0, f.number()};
+// The x of each sample, from xmin on by step while inside the domain, and after them the x one
+// step beyond the last, where a line from the last sample ends. A step too small to change x any
+// more ends the sampling.
+std::vector<double> samplePoints(double xmin, double xmax, double step) {
+    std::vector<double> xs;
+    for (double x = xmin; step > 0 ? x <= xmax : x >= xmax;) {
+        xs.push_back(x);
+        const double next = x + step;
+        if (next == x) break;
+        x = next;
     }
+    if (!xs.empty()) xs.push_back(xs.back() + step);
+    return xs;
+}
+
+// Every sample's value, or the number of the failure it met, all at once. A sample that is no
+// longer finite has no number text to substitute.
+std::vector<terms::Sample> evaluateAll(const terms::Program& program,
+                                       const std::vector<double>& xs) {
+    std::vector<terms::Sample> values(xs.size());
+    program.sampleAll(xs, values);
+    for (std::size_t i = 0; i < xs.size(); ++i)
+        if (!std::isfinite(xs[i])) values[i] = {0, failure::Overflow};
+    return values;
 }
 
 }  // namespace
@@ -70,52 +81,40 @@ int drawCurve(Surface& s, const Ranges& r, const Curve& c, std::int32_t nullpunk
     // Equal bounds: the sampling would never advance.
     if (step == 0) return 0;
 
+    const std::vector<double> xs = samplePoints(xmin, xmax, step);
+    const std::vector<terms::Sample> values = evaluateAll(program, xs);
     const bool second = c.kind != CurveKind::Single;
-    bool first = true;
-    Value ahead;  // the value at x + step, which is the next sample's x
-    bool haveAhead = false;
-    for (double x = xmin; step > 0 ? x <= xmax : x >= xmax;) {
-        const double next = x + step;
-        Value here = haveAhead ? ahead : evaluate(program, x);
-        haveAhead = false;
-        if (first && here.failure == 0) here.failure = pending;
-        first = false;
+    for (std::size_t i = 0; i + 1 < xs.size(); ++i) {
+        const double x = xs[i];
+        const double next = xs[i + 1];
+        terms::Sample here = values[i];
+        if (i == 0 && here.failure == 0) here.failure = pending;
         if (here.failure != 0 && here.failure != failure::InvalidArgument) return here.failure;
+        if (here.failure != 0) continue;
 
-        if (here.failure == 0) {
-            Value there;
-            if (second) {
-                ahead = there = evaluate(program, next);
-                haveAhead = true;
-            }
-            if (there.failure != 0 && there.failure != failure::InvalidArgument)
-                return there.failure;
-            const bool inside =
-                ymin < here.y && here.y < ymax &&
-                (!second || (there.failure == 0 && ymin < there.y && there.y < ymax));
-            if (inside) {
-                try {
-                    const double px1 = checkFinite(windowX(x, xmin, xmax));
-                    const double py1 = checkFinite(windowY(here.y, nullpunktY, ymin, ymax));
-                    if (kSquareTop < py1 && py1 < kSquareBottom) {
-                        if (c.kind == CurveKind::Lines) {
-                            const double px2 = checkFinite(windowX(next, xmin, xmax));
-                            const double py2 =
-                                checkFinite(windowY(there.y, nullpunktY, ymin, ymax));
-                            s.line(static_cast<float>(px1), static_cast<float>(py1),
-                                   static_cast<float>(px2), static_cast<float>(py2), c.colour);
-                        } else {
-                            s.point(static_cast<float>(px1), static_cast<float>(py1), c.colour);
-                        }
-                    }
-                } catch (const Failure& f) {
-                    return f.number();
+        terms::Sample there;
+        if (second) there = values[i + 1];
+        if (there.failure != 0 && there.failure != failure::InvalidArgument) return there.failure;
+        const bool inside =
+            ymin < here.value && here.value < ymax &&
+            (!second || (there.failure == 0 && ymin < there.value && there.value < ymax));
+        if (!inside) continue;
+        try {
+            const double px1 = checkFinite(windowX(x, xmin, xmax));
+            const double py1 = checkFinite(windowY(here.value, nullpunktY, ymin, ymax));
+            if (kSquareTop < py1 && py1 < kSquareBottom) {
+                if (c.kind == CurveKind::Lines) {
+                    const double px2 = checkFinite(windowX(next, xmin, xmax));
+                    const double py2 = checkFinite(windowY(there.value, nullpunktY, ymin, ymax));
+                    s.line(static_cast<float>(px1), static_cast<float>(py1),
+                           static_cast<float>(px2), static_cast<float>(py2), c.colour);
+                } else {
+                    s.point(static_cast<float>(px1), static_cast<float>(py1), c.colour);
                 }
             }
+        } catch (const Failure& f) {
+            return f.number();
         }
-        // A step too small to change x any more ends the sampling.
-        if (next == x) break;
-        x = next;
     }
     return 0;
 }

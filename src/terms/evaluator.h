@@ -1,11 +1,12 @@
 #pragma once
 
-#include <cstdint>
+#include <span>
 #include <string_view>
-#include <vector>
 
-// The program's own term evaluator. A term is compiled once into a postfix program; a curve then
-// runs the program for each sample instead of evaluating substituted text 5001 times.
+#include "terms/evaluator_code.h"
+
+// The program's own term evaluator. A term is compiled once; a curve then runs the compiled
+// term for its samples instead of evaluating substituted text 5001 times.
 //
 // Grammar, highest rank first, operators of equal rank from left to right:
 //   ^ (2^3^2 is 64; a sign may follow it: 2^-2 is 0.25), unary - and +, * and /, + and -.
@@ -32,6 +33,12 @@ double evaluate(std::string_view text);
 // to 15 significant digits (a zero is +0).
 double roundTo15Digits(double x);
 
+// One sample of a term: its value, or the number of the failure that it met (the value is 0).
+struct Sample {
+    double value = 0;
+    int failure = 0;
+};
+
 class Program {
   public:
     // Runs the term with every "(X)" bound to x as given (throws Failure).
@@ -40,20 +47,21 @@ class Program {
     // number to substituting the number text for "(X)" and evaluating the text.
     double sample(double x) const { return run(roundTo15Digits(x)); }
 
+    // run(x) and sample(x) for many x at once: out[i] is what they give or throw for xs[i].
+    // Much faster than one by one. out must be as long as xs.
+    void runAll(std::span<const double> xs, std::span<Sample> out) const;
+    void sampleAll(std::span<const double> xs, std::span<Sample> out) const;
+
     // The failure met while reading the term, or 0; run() throws it for every x.
     int readFailure() const { return failure_; }
     bool usesX() const { return xRead_; }
 
-    enum class Op : std::uint8_t;
-    struct Instr {
-        Op op;
-        double value;
-    };
-
   private:
     friend Program compileTerm(std::string_view text, bool withX);
-    std::vector<Instr> code_;
-    std::size_t maxStack_ = 0;
+    Sample exactly(double x) const;
+    void many(std::span<const double> xs, std::span<Sample> out, bool rounded) const;
+
+    Code code_;
     int failure_ = 0;
     bool xRead_ = false;  // an "(X)" was read before any failure of reading
 };
