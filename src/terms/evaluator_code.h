@@ -58,7 +58,8 @@ struct Instr {
 
 struct Code {
     std::vector<Instr> instrs;
-    std::vector<double> constants;
+    // Slot 0 holds 0, so that an operand an instruction does not use still reads a number.
+    std::vector<double> constants{0.0};
     std::uint32_t registers = 1;
     Operand result;  // the term's value once the last instruction has run
 };
