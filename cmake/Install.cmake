@@ -10,13 +10,16 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/org.polyskop.polyskop.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/polyskop.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/org.polyskop.polyskop.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME polyskop)
 set(CPACK_PACKAGE_VENDOR "Polyskop-Team")
-set(CPACK_PACKAGE_CONTACT "Polyskop-Team <polyskop@example.org>")
+set(CPACK_PACKAGE_CONTACT "Polyskop-Team")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_DEBIAN_PACKAGE_LICENSE "GPL-3.0-or-later")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Curve analysis of polynomials up to degree 4")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Polyskop finds the zeros, extreme points, inflection points and y-intercept

@@ -177,6 +177,18 @@ QString unselectedText(const QWidget* field) {
     return fieldText(field);
 }
 
+void caretToEnd(QLineEdit* line) { line->setCursorPosition(static_cast<int>(line->text().size())); }
+
+void filterRangeKey(QLineEdit* field, QWidget* next, int& keyAscii) {
+    const keys::KeyOutcome out = keys::rangeKey(keyAscii, keyText(field).view());
+    if (out.nextField) next->setFocus();
+    if (out.dropLast) {
+        field->setText(field->text().chopped(1));
+        caretToEnd(field);
+    }
+    keyAscii = out.key;
+}
+
 KeyText keyText(const QWidget* field) {
     return {fieldText(field).toStdString(), unselectedText(field).toStdString()};
 }

@@ -118,6 +118,13 @@ void installKeyPressHandler(QWidget* field, KeyPressHandler handler,
 // selection.
 QString unselectedText(const QWidget* field);
 
+// The caret behind the last character.
+void caretToEnd(QLineEdit* line);
+
+// The key filter of a range field on it: Enter moves on to next, Backspace drops the last
+// character, only signs, digits and one comma pass.
+void filterRangeKey(QLineEdit* field, QWidget* next, int& keyAscii);
+
 // A field's text as its key filter judges it: all of it and its unselected rest.
 struct KeyText {
     std::string whole, rest;

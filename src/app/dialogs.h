@@ -1,14 +1,16 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
-
-class QWidget;
 
 #include "plot/surface.h"
 
-// Message boxes and the colour chooser, reached through one interface so that tests and
-// polyskop-scenario can answer them.
+class QPrinter;
+class QWidget;
+
+// Message boxes, the colour chooser, the file dialog for saving and the print dialog, reached
+// through one interface so that tests and polyskop-scenario can answer them.
 class Dialogs {
   public:
     enum class Icon { None, Info, Stop };
@@ -19,6 +21,12 @@ class Dialogs {
     // The modal colour chooser, opened at the current colour: the confirmed colour, or nothing
     // when cancelled.
     virtual std::optional<Colour> chooseColour(Colour current) = 0;
+    // The modal file dialog for saving: the chosen path and, in chosenFilter, the filter it was
+    // chosen with; nothing when cancelled. Dialogs that answer nothing cancel.
+    virtual std::optional<QString> saveFileName(const QString& title, const QStringList& filters,
+                                                QString& chosenFilter);
+    // The modal print dialog, which sets up the printer; false when cancelled.
+    virtual bool choosePrinter(QPrinter& printer);
 };
 
 // The real dialogs: QMessageBox and QColorDialog, owned by a window (centred over it, without
@@ -29,6 +37,9 @@ class QtDialogs : public Dialogs {
 
     void message(Icon icon, const QString& title, const QString& text) override;
     std::optional<Colour> chooseColour(Colour current) override;
+    std::optional<QString> saveFileName(const QString& title, const QStringList& filters,
+                                        QString& chosenFilter) override;
+    bool choosePrinter(QPrinter& printer) override;
 
   private:
     QWidget* owner_ = nullptr;

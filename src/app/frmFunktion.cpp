@@ -3,12 +3,15 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QVBoxLayout>
 
 #include "app/frmHelpFKT.h"
 #include "app/frmHilfe.h"
+#include "app/frmWertetabelle.h"
 #include "app/plot_widget.h"
 #include "app/twips.h"
 
@@ -62,11 +65,20 @@ frmFunktion::frmFunktion(Dialogs& dialogs, QWidget* parent)
     setObjectName("frmFunktion");
     setWindowTitle(" Polyskop für Funktionen bis 4. Grades und ihre grafische Darstellung");
     setWindowIcon(makeIcon());
-    setFixedSize(toPixels(14730), toPixels(8250));
+    // The menu bar above, the client area of 14730 x 8250 twips below it with every control.
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    menuBar_ = new QMenuBar(this);
+    column->setMenuBar(menuBar_);
+    client_ = new QWidget(this);
+    client_->setObjectName("Client");
+    client_->setFixedSize(toPixels(14730), toPixels(8250));
+    column->addWidget(client_);
 
     buildControls();
 
-    painter_ = new PlotWidget(this);
+    painter_ = new PlotWidget(client_);
     painter_->setObjectName("surface");
     painter_->raise();
 
@@ -81,6 +93,8 @@ frmFunktion::frmFunktion(Dialogs& dialogs, QWidget* parent)
     connectZoomHandlers();
     connectColourHandlers();
     connectCurveHandlers();
+    buildMenu();
+    setFixedSize(client_->width(), client_->height() + menuBar_->sizeHint().height());
     Timer1->start();
 }
 
@@ -89,17 +103,12 @@ frmFunktion::frmFunktion(Dialogs& dialogs, QWidget* parent)
 frmFunktion::~frmFunktion() {
     delete hilfe_;
     delete helpFKT_;
+    delete valueTable_;
 }
 
-Surface& frmFunktion::surface() {
-    if (tee_) return *tee_;
-    return *painter_;
-}
+Surface& frmFunktion::surface() { return *painter_; }
 
-void frmFunktion::attachRecorder(RecordingSurface& recorder) {
-    recorder.setPenWidth(painter_->penWidth());
-    tee_ = std::make_unique<SurfaceTee>(*painter_, recorder);
-}
+const RecordingSurface& frmFunktion::retained() const { return painter_->retained(); }
 
 void frmFunktion::setHourglass(bool on) {
     hourglass_ = on;

@@ -14,6 +14,7 @@
 #include <span>
 
 #include "analysis/curve_analysis.h"
+#include "analysis/results_table.h"
 #include "app/controls.h"
 #include "app/dialogs.h"
 #include "app/shared_state.h"
@@ -22,12 +23,17 @@
 #include "plot/surface.h"
 
 class PlotWidget;
+class QMenuBar;
 
 // The program's one window. Every control is a public member named as the control; an element
 // of a control array, lblP(30), is the member lblP_30 with the objectName "lblP(30)". The
 // module-level variables are inherited from SharedState, so handlers read NullpunktY directly.
 class frmHilfe;
 class frmHelpFKT;
+class frmWertetabelle;
+class QAction;
+class QMenu;
+struct AnalysisPage;
 
 class frmFunktion : public QWidget, public SharedState {
     Q_OBJECT
@@ -38,10 +44,9 @@ class frmFunktion : public QWidget, public SharedState {
     // The message boxes and the colour chooser (the old comdlg1).
     Dialogs& dialogs;
 
-    // Where drawings go: the window's painter, or the painter and an attached recorder.
+    // Where drawings go, and what it holds: every primitive since it was last cleared.
     Surface& surface();
-    // Every primitive from now on goes to the painter and to the recorder as well.
-    void attachRecorder(RecordingSurface& recorder);
+    const RecordingSurface& retained() const;
 
     // The window's mouse pointer: the hourglass while on, the default arrow otherwise.
     void setHourglass(bool on);
@@ -130,9 +135,20 @@ class frmFunktion : public QWidget, public SharedState {
     void coefficientChanged();  // the change handling of txtA..txtE
     QWidget* analysisField(analysis::Field field) const;
 
-    // Help windows
+    // Help windows and the information on the program
     void btHilfe_Click();
     void btHelpFKT_Click();
+    void showAbout();
+
+    // Getting the picture and the analysis out: files, clipboard, printer (frmFunktion_export.cpp)
+    void savePicture();
+    void copyPicture();
+    void copyResults();
+    void printAnalysis();
+    void saveAnalysisPdf();
+    analysis::ShownResults shownResults() const;
+    // The value table of the function fields' terms (frmFunktion_valuetable.cpp)
+    void showValueTable();
 
     // The range fields' texts, as every drawing reads them.
     plot::Ranges ranges() const;
@@ -252,6 +268,7 @@ class frmFunktion : public QWidget, public SharedState {
 
   private:
     void buildControls();  // frmFunktion_layout.cpp
+    void buildMenu();      // frmFunktion_menu.cpp
     // Each handler file wires its own handlers.
     void connectGridHandlers();
     void connectFieldHandlers();
@@ -266,11 +283,18 @@ class frmFunktion : public QWidget, public SharedState {
     analysis::SharedValues sharedValues() const;
     void setSharedValues(const analysis::SharedValues& values);
 
+    void updateCopyResults();
+    AnalysisPage analysisPage() const;
+
     QPointer<frmHilfe> hilfe_;
+    QPointer<frmWertetabelle> valueTable_;
+    QAction* copyResultsAction_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
     QPointer<frmHelpFKT> helpFKT_;
 
+    QMenuBar* menuBar_ = nullptr;
+    QWidget* client_ = nullptr;  // the client area below the menu bar, the controls' container
     PlotWidget* painter_ = nullptr;
-    std::unique_ptr<SurfaceTee> tee_;
     bool hourglass_ = false;
     std::map<int, Label*> lblFArray_, lblPArray_;
     std::array<QWidget*, analysis::kFieldCount> analysisFields_{};

@@ -6,22 +6,6 @@
 #include "app/frmFunktion.h"
 #include "plot/range_fields.h"
 
-namespace {
-
-void caretToEnd(QLineEdit* line) { line->setCursorPosition(static_cast<int>(line->text().size())); }
-
-void rangeKeyPress(QLineEdit* field, QWidget* next, int& keyAscii) {
-    const keys::KeyOutcome out = keys::rangeKey(keyAscii, keyText(field).view());
-    if (out.nextField) next->setFocus();
-    if (out.dropLast) {
-        field->setText(field->text().chopped(1));
-        caretToEnd(field);
-    }
-    keyAscii = out.key;
-}
-
-}  // namespace
-
 void frmFunktion::setSpacingText(QComboBox* field, const QString& text) {
     if (field->currentText() == text) return;
     field->setEditText(text);
@@ -56,10 +40,10 @@ void spacingChange(frmFunktion& w, QComboBox* field) {
 
 }  // namespace
 
-void frmFunktion::txtIX1_KeyPress(int& keyAscii) { rangeKeyPress(txtIX1, txtIX2, keyAscii); }
-void frmFunktion::txtIX2_KeyPress(int& keyAscii) { rangeKeyPress(txtIX2, txtIY1, keyAscii); }
-void frmFunktion::txtIY1_KeyPress(int& keyAscii) { rangeKeyPress(txtIY1, txtIY2, keyAscii); }
-void frmFunktion::txtIY2_KeyPress(int& keyAscii) { rangeKeyPress(txtIY2, txtXA, keyAscii); }
+void frmFunktion::txtIX1_KeyPress(int& keyAscii) { filterRangeKey(txtIX1, txtIX2, keyAscii); }
+void frmFunktion::txtIX2_KeyPress(int& keyAscii) { filterRangeKey(txtIX2, txtIY1, keyAscii); }
+void frmFunktion::txtIY1_KeyPress(int& keyAscii) { filterRangeKey(txtIY1, txtIY2, keyAscii); }
+void frmFunktion::txtIY2_KeyPress(int& keyAscii) { filterRangeKey(txtIY2, txtXA, keyAscii); }
 void frmFunktion::txtXA_KeyPress(int& keyAscii) { spacingKeyPress(*this, txtXA, txtYA, keyAscii); }
 void frmFunktion::txtYA_KeyPress(int& keyAscii) { spacingKeyPress(*this, txtYA, cbHL, keyAscii); }
 

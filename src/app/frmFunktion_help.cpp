@@ -24,3 +24,15 @@ void frmFunktion::connectHelpHandlers() {
 void frmFunktion::btHilfe_Click() { showOnce(hilfe_, windowIcon()); }
 
 void frmFunktion::btHelpFKT_Click() { showOnce(helpFKT_, windowIcon()); }
+
+void frmFunktion::showAbout() {
+    dialogs.message(Dialogs::Icon::Info, "Über Polyskop",
+                    "Polyskop " POLYSKOP_VERSION
+                    "\r\n"
+                    "Kurvendiskussion ganzrationaler Funktionen bis zum 4. Grad: Nullstellen, "
+                    "Extrem- und Wendepunkte und die Kurven von y, y', y'' und y''' mit Rechner "
+                    "und Tastenfeld.\r\n"
+                    "Lizenz: GNU General Public License, Version 3 oder später "
+                    "(GPL-3.0-or-later).\r\n"
+                    "Polyskop-Team");
+}

@@ -389,10 +389,10 @@ std::optional<int> elementOf(const QString& name, const QString& array) {
 void frmFunktion::buildControls() {
     setPalette(ownPalette());
     setAutoFillBackground(true);
-    setFont(bold(9.75));
+    client_->setFont(bold(9.75));  // the menu bar keeps the toolkit's font
 
     for (const Control& c : kControls) {
-        QWidget* parent = c.look.inFrame ? static_cast<QWidget*>(frame1) : this;
+        QWidget* parent = c.look.inFrame ? static_cast<QWidget*>(frame1) : client_;
         QWidget* w = std::visit(Make{parent, c}, c.member);
         place(w, c.name, {c.left, c.top, c.width, c.height}, c.tip, c.look);
         std::visit(
@@ -407,7 +407,7 @@ void frmFunktion::buildControls() {
     }
     for (const terms::KeypadKey& k : terms::kKeypad) {
         const Look look{.back = k.colour, .points = k.points, .noFocus = true};
-        QPushButton* key = Make::button(this, toQString(k.caption), look);
+        QPushButton* key = Make::button(client_, toQString(k.caption), look);
         const std::string name(k.button), tip(k.tooltip);
         place(key, name.c_str(), {k.left, k.top, k.width, k.height}, tip.c_str(), look);
     }

@@ -22,7 +22,7 @@ const QStringList kDescription = {
     "Viel Spaß mit dem Programm.",
     "Die Benutzung des Programms erfolgt auf eigene Gefahr. Keinerlei Haftung durch den Autor!",
     "Version 1.1          Mai 2017",
-    "Polyskop-Team · polyskop@example.org",
+    "Polyskop-Team",
 };
 
 // Columns are separated by tabs.

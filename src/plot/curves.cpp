@@ -55,6 +55,12 @@ std::vector<terms::Sample> evaluateAll(const terms::Program& program,
 
 }  // namespace
 
+terms::Program compileCurveTerm(const std::string& term, bool normalised) {
+    std::string text = normalised ? terms::NormTerm(term) : term;
+    std::replace(text.begin(), text.end(), ',', '.');
+    return terms::compile(text);
+}
+
 int drawCurve(Surface& s, const Ranges& r, const Curve& c, std::int32_t nullpunktY) {
     // Failures before the first sample do not end the drawing at once; the last one waits.
     int pending = 0;
@@ -68,9 +74,7 @@ int drawCurve(Surface& s, const Ranges& r, const Curve& c, std::int32_t nullpunk
     attempt([&] { s.setPenWidth(curveWidthOf(c.penWidth)); });
     if (c.term.empty()) return 0;
 
-    std::string term = c.kind == CurveKind::Single ? terms::NormTerm(c.term) : c.term;
-    std::replace(term.begin(), term.end(), ',', '.');
-    const terms::Program program = terms::compile(term);
+    const terms::Program program = compileCurveTerm(c.term, c.kind == CurveKind::Single);
 
     double xmin = 0, xmax = 0, ymin = 0, ymax = 0, step = 0;
     attempt([&] { xmin = numtext::parse(r.ix1); });

@@ -5,6 +5,7 @@
 
 #include "plot/ranges.h"
 #include "plot/surface.h"
+#include "terms/evaluator.h"
 
 // The five function curves: a term sampled at 5001 points across the domain.
 namespace plot {
@@ -27,6 +28,10 @@ struct Curve {
 // stays; an empty term draws nothing. A failure before the first sample (the pen width, a
 // range text) waits for the first sample and ends the drawing there, unless that sample has no
 // value (number 5), which is skipped as always. Equal bounds draw nothing. Never throws.
+// A curve's term as it is sampled: normalised first (y' .. y''' and HG) or as it stands (y), the
+// decimal comma as a point, compiled with "(X)" as the variable.
+terms::Program compileCurveTerm(const std::string& term, bool normalised);
+
 int drawCurve(Surface& s, const Ranges& r, const Curve& c, std::int32_t nullpunktY);
 
 }  // namespace plot

@@ -36,24 +36,5 @@ class RecordingSurface : public Surface {
     int width_ = 1;
 };
 
-// Sends every call to two surfaces: the window's painter and a recorder.
-class SurfaceTee : public Surface {
-  public:
-    SurfaceTee(Surface& first, Surface& second) : first_(first), second_(second) {}
-    void clear() override { first_.clear(), second_.clear(); }
-    void setPenWidth(int width) override { first_.setPenWidth(width), second_.setPenWidth(width); }
-    int penWidth() const override { return first_.penWidth(); }
-    void line(float x1, float y1, float x2, float y2, Colour colour) override {
-        first_.line(x1, y1, x2, y2, colour), second_.line(x1, y1, x2, y2, colour);
-    }
-    void point(float x, float y, Colour colour) override {
-        first_.point(x, y, colour), second_.point(x, y, colour);
-    }
-
-  private:
-    Surface& first_;
-    Surface& second_;
-};
-
 // "#RRGGBB" for a colour in the toolkit's format.
 std::string colourText(Colour colour);

@@ -17,17 +17,13 @@ class SilentDialogs : public Dialogs {
 
 class OffscreenWindow : public testing::Test {
   protected:
-    OffscreenWindow() : window(dialogs) {
-        window.attachRecorder(recorder);
-        window.show();
-    }
+    OffscreenWindow() : window(dialogs) { window.show(); }
     void press(QWidget* field, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
         input::focus(field);
         input::key(field, key, modifiers, {});
     }
 
     SilentDialogs dialogs;
-    RecordingSurface recorder;
     frmFunktion window;
 };
 
@@ -39,20 +35,20 @@ TEST_F(OffscreenWindow, RangeFieldCutUndoRedoRunItsChangeHandling) {
     EXPECT_EQ(QApplication::clipboard()->text(), "-10");
     press(window.txtIX1, Qt::Key_Z);
     EXPECT_EQ(window.txtIX1->text(), "-10");
-    EXPECT_EQ(recorder.lines(), 2);  // the change handling drew the axes again
+    EXPECT_EQ(window.retained().lines(), 2);  // the change handling drew the axes again
     press(window.txtIX1, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(window.txtIX1->text(), "");
 }
 
 TEST_F(OffscreenWindow, SpacingListCutAndUndoDrawTheGrid) {
     window.Timer1_Timer();
-    const int before = recorder.lines();
+    const int before = window.retained().lines();
     press(window.txtXA, Qt::Key_A);
     press(window.txtXA, Qt::Key_X);
     EXPECT_EQ(window.txtXA->currentText(), "");
     press(window.txtXA, Qt::Key_Z);
     EXPECT_EQ(window.txtXA->currentText(), "1");
-    EXPECT_GT(recorder.lines(), before);  // the grid drawn over the picture
+    EXPECT_GT(window.retained().lines(), before);  // the grid drawn over the picture
 }
 
 TEST_F(OffscreenWindow, CoefficientCutEmptiesTheResultsAsBackspaceWould) {

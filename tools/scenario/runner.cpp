@@ -7,6 +7,8 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMetaObject>
 #include <QMouseEvent>
 #include <QPalette>
@@ -111,6 +113,24 @@ Qt::KeyboardModifiers modifiers(const QString& name) {
     throw LineError{"unknown modifiers " + name};
 }
 
+// A menu entry chosen as with the mouse: "Datei/Bild speichern …", the texts without their &
+// marks and shortcuts. A disabled entry does nothing.
+void chooseMenuEntry(QWidget& window, const QString& path) {
+    const auto plain = [](QString text) { return text.remove('&').section('\t', 0, 0); };
+    const QStringList parts = path.split('/');
+    if (parts.size() != 2) throw LineError{"menu path is MENU/ENTRY: " + path};
+    auto* bar = window.findChild<QMenuBar*>();
+    for (QAction* top : bar ? bar->actions() : QList<QAction*>()) {
+        if (!top->menu() || plain(top->text()) != parts[0]) continue;
+        for (QAction* entry : top->menu()->actions()) {
+            if (plain(entry->text()) != parts[1]) continue;
+            if (entry->isEnabled()) entry->trigger();
+            return;
+        }
+    }
+    throw LineError{"no menu entry " + path};
+}
+
 // A dark desktop theme: light text on dark ground.
 QPalette darkPalette() {
     QPalette p;
@@ -150,7 +170,6 @@ class Session {
           counts_(counts),
           dialogs_([this](const QString& line) { print(line); }),
           window_(std::make_unique<frmFunktion>(dialogs_)) {
-        window_->attachRecorder(recorder_);
         // Time does not pass by itself: the timer's tick comes only from `tick`.
         window_->Timer1->blockSignals(true);
         window_->show();
@@ -176,7 +195,7 @@ class Session {
     }
     QString value(const QString& target) {
         QString error;
-        auto v = readTarget(*window_, recorder_, target, error);
+        auto v = readTarget(*window_, target, error);
         if (!v) throw LineError{error};
         return *v;
     }
@@ -191,7 +210,6 @@ class Session {
     QTextStream& out_;
     Runner& counts_;
     ScriptedDialogs dialogs_;
-    RecordingSurface recorder_;
     std::unique_ptr<frmFunktion> window_;
 };
 
@@ -312,6 +330,17 @@ void Session::run(const QString& fileName, int lineNumber, const ScriptLine& lin
             if (!ok || answer.size() != 7) throw LineError{"bad colour " + answer};
             dialogs_.queueColour(fromRrggbb(v));
         }
+    } else if (command == "menu") {
+        requireWords(line, 2, "menu \"MENU/ENTRY\"");
+        chooseMenuEntry(*window_, quotedArgument(line, 1));
+    } else if (command == "file") {
+        requireWords(line, 2, "file \"PATH\"|cancel");
+        if (!line.quoted[1] && line.words[1] != "cancel")
+            throw LineError{"usage: file \"PATH\"|cancel"};
+        dialogs_.queueFile(line.quoted[1] ? line.words[1] : QString());
+    } else if (command == "print") {
+        requireWords(line, 2, "print \"PATH\"");
+        dialogs_.queuePrint(quotedArgument(line, 1));
     } else if (command == "tick") {
         requireWords(line, 1, "tick");
         if (window_->Timer1->isActive()) window_->Timer1_Timer();

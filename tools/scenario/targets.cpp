@@ -2,9 +2,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <charconv>
 #include <cmath>
@@ -122,9 +124,14 @@ QWidget* findControl(frmFunktion& window, const QString& name) {
     return nullptr;
 }
 
-std::optional<QString> readTarget(frmFunktion& window, const RecordingSurface& recorder,
-                                  const QString& target, QString& error) {
+std::optional<QString> readTarget(frmFunktion& window, const QString& target, QString& error) {
+    const RecordingSurface& recorder = window.retained();
     if (target.startsWith("pixel ")) return pixelTarget(window, target, error);
+    if (target == "clipboard") return QApplication::clipboard()->text();
+    if (target == "clipboard.formats") {
+        const QMimeData* data = QApplication::clipboard()->mimeData();
+        return data ? data->formats().join('|') : QString();
+    }
     if (target == "focus") return controlName(QApplication::focusWidget(), window);
     if (target == "pointer") return window.hourglass() ? "hourglass" : "arrow";
     if (target == "windows") {

@@ -1,0 +1,81 @@
+#include "app/analysis_page.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QLocale>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QTextDocument>
+
+#include "app/picture_painter.h"
+#include "plot/square.h"
+
+namespace {
+
+// A block of HTML laid out to a width in device units, in Liberation Sans at the points given.
+struct Block {
+    QTextDocument document;
+
+    Block(const QString& html, double width, double points, const QPaintDevice& device) {
+        QFont font("Liberation Sans");
+        font.setPointSizeF(points);
+        document.setDefaultFont(font);
+        document.documentLayout()->setPaintDevice(const_cast<QPaintDevice*>(&device));
+        document.setHtml(html);
+        document.setTextWidth(width);
+    }
+    double height() const { return document.size().height(); }
+    void paint(QPainter& p, QPointF at) {
+        p.save();
+        p.translate(at);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.palette.setColor(QPalette::Text, Qt::black);
+        document.documentLayout()->draw(&p, context);
+        p.restore();
+    }
+};
+
+QString lines(const QStringList& texts) {
+    QStringList escaped;
+    for (const QString& t : texts) escaped << t.toHtmlEscaped();
+    return escaped.join("<br>");
+}
+
+}  // namespace
+
+void paintAnalysisPage(QPagedPaintDevice& device, const AnalysisPage& page) {
+    device.setPageSize(QPageSize(QPageSize::A4));
+    device.setPageMargins(QMarginsF(20, 18, 20, 18), QPageLayout::Millimeter);
+    QPainter p(&device);
+    const double mm = device.logicalDpiX() / 25.4;
+    const double width = device.width();
+    double y = 0;
+
+    Block head("<h2>Kurvendiskussion</h2><p><b>" + page.function.toHtmlEscaped() + "</b><br>" +
+                   lines(page.lines) + "</p>",
+               width, 11, device);
+    head.paint(p, {0, y});
+    y += head.height() + 4 * mm;
+
+    // The picture, 100 mm square, with its view beside it.
+    const double side = 100 * mm;
+    p.save();
+    p.translate(0, y);
+    p.setClipRect(QRectF(0, 0, side, side));
+    const double pixels = double(plot::kSquareSide) / plot::kTwipsPerPixel;
+    PicturePainter(p, side / pixels, false).paintAll(page.primitives, page.background);
+    p.restore();
+    p.setPen(QPen(Qt::black, 0));
+    p.drawRect(QRectF(0, y, side, side));
+    Block view("<p>" + lines(page.view) + "</p>", width - side - 6 * mm, 10, device);
+    view.paint(p, {side + 6 * mm, y});
+    y += side + 6 * mm;
+
+    Block results(QString::fromStdString(
+                      page.results.html("border=\"1\" cellspacing=\"0\" cellpadding=\"3\"")),
+                  width, 10, device);
+    results.paint(p, {0, y});
+
+    const QString date = QLocale(QLocale::German).toString(page.date, "d. MMMM yyyy");
+    Block footer("<p align=\"right\">Polyskop, " + date.toHtmlEscaped() + "</p>", width, 9, device);
+    footer.paint(p, {0, device.height() - footer.height()});
+}

@@ -1,0 +1,124 @@
+// Getting the picture and the analysis out of the window: picture files, the clipboard, the
+// printer and the PDF page.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
+#include <functional>
+
+#include "analysis/results_table.h"
+#include "app/analysis_page.h"
+#include "app/frmFunktion.h"
+#include "app/picture_files.h"
+
+namespace {
+
+// Written to a temporary file beside the target and renamed only once all of it is written, so
+// that no half-written file stays behind; false, after a German message, when it fails.
+bool saveFile(Dialogs& dialogs, const QString& path, const std::function<bool(QIODevice&)>& write) {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && write(file) && file.commit()) return true;
+    file.cancelWriting();
+    dialogs.message(Dialogs::Icon::Stop, "Polyskop",
+                    "Die Datei „" + path +
+                        "“ konnte nicht gespeichert werden.\r\n"
+                        "Prüfen Sie, ob der Ordner besteht, ob Sie darin schreiben dürfen und ob "
+                        "genug Platz ist.");
+    return false;
+}
+
+void putOnClipboard(QMimeData* data) { QApplication::clipboard()->setMimeData(data); }
+
+}  // namespace
+
+analysis::ShownResults frmFunktion::shownResults() const {
+    analysis::ShownResults shown;
+    const MemoField* terms[] = {txtFKT1, txtFKT2, txtFKT3, txtFKT4, txtHilfsgleichung};
+    for (int i = 0; i < 5; ++i) shown.terms[i] = textOf(terms[i]);
+    for (std::size_t i = 0; i < analysis::kResultFields.size(); ++i)
+        shown.fields[i] = textOf(analysisField(analysis::kResultFields[i]));
+    for (std::size_t i = 0; i < analysis::kKindLabels.size(); ++i)
+        shown.kinds[i] = textOf(analysisField(analysis::kKindLabels[i]));
+    return shown;
+}
+
+void frmFunktion::savePicture() {
+    QString filter;
+    const auto path = dialogs.saveFileName("Bild speichern", picture::fileFilters(), filter);
+    if (!path) return;
+    const picture::Format format = picture::formatOf(*path, filter);
+    const picture::Primitives& primitives = retained().primitives();
+    const Colour background = backColour(lblBG);
+    saveFile(dialogs, picture::withEnding(*path, format),
+             [&](QIODevice& out) { return picture::write(out, format, primitives, background); });
+}
+
+void frmFunktion::copyPicture() {
+    auto* data = new QMimeData;
+    const Colour background = backColour(lblBG);
+    data->setImageData(picture::image(retained().primitives(), background, picture::kPngScale));
+    data->setData("image/svg+xml", picture::svg(retained().primitives(), background));
+    putOnClipboard(data);
+}
+
+void frmFunktion::copyResults() {
+    const analysis::ShownResults shown = shownResults();
+    if (!analysis::hasResults(shown)) return;
+    const TextTable table = analysis::resultsTable(shown);
+    auto* data = new QMimeData;
+    data->setText(toQString(table.tabbed()));
+    data->setHtml(toQString(table.html()));
+    putOnClipboard(data);
+}
+
+void frmFunktion::updateCopyResults() {
+    copyResultsAction_->setEnabled(analysis::hasResults(shownResults()));
+}
+
+AnalysisPage frmFunktion::analysisPage() const {
+    AnalysisPage page;
+    const analysis::ShownResults shown = shownResults();
+    page.function = "y = " + toQString(shown.terms[0]);
+    QStringList coefficients;
+    const TextField* fields[] = {txtA, txtB, txtC, txtD, txtE};
+    for (int i = 0; i < 5; ++i)
+        coefficients << QString("ABCDE")[i] + QString(" = ") +
+                            (fields[i]->text().isEmpty() ? "0" : fields[i]->text());
+    page.lines << coefficients.join(", ");
+    const char* names[] = {"y' = ", "y'' = ", "y''' = ", "HG = "};
+    for (int i = 1; i < 5; ++i)
+        if (!shown.terms[i].empty()) page.lines << names[i - 1] + toQString(shown.terms[i]);
+    page.view << "Def.Bereich: " + txtIX1->text() + " ≤ x ≤ " + txtIX2->text()
+              << "Wertebereich: " + txtIY1->text() + " ≤ y ≤ " + txtIY2->text()
+              << "X-Abstand: " + txtXA->currentText() << "Y-Abstand: " + txtYA->currentText();
+    page.results = analysis::resultsTable(shown, false);
+    page.primitives = retained().primitives();
+    page.background = backColour(lblBG);
+    page.date = QDate::currentDate();
+    return page;
+}
+
+void frmFunktion::printAnalysis() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName("Polyskop");
+    if (!dialogs.choosePrinter(printer)) return;
+    paintAnalysisPage(printer, analysisPage());
+}
+
+void frmFunktion::saveAnalysisPdf() {
+    QString filter;
+    const auto path =
+        dialogs.saveFileName("Analyse als PDF speichern", {"PDF-Dokument (*.pdf)"}, filter);
+    if (!path) return;
+    const AnalysisPage page = analysisPage();
+    saveFile(dialogs, picture::withEnding(*path, picture::Format::Pdf), [&](QIODevice& out) {
+        QPdfWriter pdf(&out);
+        pdf.setCreator("Polyskop");
+        pdf.setTitle("Kurvendiskussion");
+        paintAnalysisPage(pdf, page);
+        return true;
+    });
+}

@@ -1,0 +1,51 @@
+// The menu bar above the client area.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "app/frmFunktion.h"
+
+namespace {
+
+QAction* entry(QMenu* menu, const QString& text, const QKeySequence& shortcut = {}) {
+    QAction* action = menu->addAction(text);
+    action->setShortcut(shortcut);
+    return action;
+}
+
+}  // namespace
+
+void frmFunktion::buildMenu() {
+    QMenu* datei = menuBar_->addMenu("&Datei");
+    connect(entry(datei, "Bild &speichern …", QKeySequence::Save), &QAction::triggered, this,
+            [this] { savePicture(); });
+    connect(entry(datei, "Analyse &drucken …", QKeySequence::Print), &QAction::triggered, this,
+            [this] { printAnalysis(); });
+    connect(entry(datei, "Analyse als &PDF speichern …"), &QAction::triggered, this,
+            [this] { saveAnalysisPdf(); });
+    datei->addSeparator();
+    connect(entry(datei, "&Beenden", Qt::CTRL | Qt::Key_Q), &QAction::triggered, this,
+            [this] { close(); });
+
+    QMenu* bearbeiten = menuBar_->addMenu("&Bearbeiten");
+    connect(entry(bearbeiten, "Bild &kopieren"), &QAction::triggered, this,
+            [this] { copyPicture(); });
+    copyResultsAction_ =
+        entry(bearbeiten, "&Ergebnisse kopieren", Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+    connect(copyResultsAction_, &QAction::triggered, this, [this] { copyResults(); });
+    // There are results to copy once an analysis has left any.
+    for (analysis::Field f : analysis::kResultFields)
+        connect(static_cast<QLineEdit*>(analysisField(f)), &QLineEdit::textChanged, this,
+                [this] { updateCopyResults(); });
+    updateCopyResults();
+
+    viewMenu_ = menuBar_->addMenu("&Ansicht");
+    connect(entry(viewMenu_, "&Wertetabelle …"), &QAction::triggered, this,
+            [this] { showValueTable(); });
+
+    QMenu* hilfe = menuBar_->addMenu("&Hilfe");
+    connect(entry(hilfe, "&Handbuch", Qt::Key_F1), &QAction::triggered, this,
+            [this] { btHilfe_Click(); });
+    connect(entry(hilfe, "&Funktionen"), &QAction::triggered, this, [this] { btHelpFKT_Click(); });
+    connect(entry(hilfe, "Ü&ber Polyskop"), &QAction::triggered, this, [this] { showAbout(); });
+}

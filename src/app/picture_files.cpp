@@ -1,0 +1,91 @@
+#include "app/picture_files.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include "app/picture_painter.h"
+#include "app/svg_device.h"
+#include "plot/square.h"
+
+namespace picture {
+namespace {
+
+struct Ending {
+    Format format;
+    const char* suffix;
+    const char* filter;
+};
+
+constexpr Ending kEndings[] = {{Format::Png, "png", "PNG-Bild (*.png)"},
+                               {Format::Svg, "svg", "SVG-Grafik (*.svg)"},
+                               {Format::Pdf, "pdf", "PDF-Dokument (*.pdf)"}};
+
+// The square's side in screen pixels, the unit of the vector formats.
+constexpr double kSide = double(plot::kSquareSide) / plot::kTwipsPerPixel;
+
+}  // namespace
+
+QStringList fileFilters() {
+    QStringList filters;
+    for (const Ending& e : kEndings) filters << e.filter;
+    return filters;
+}
+
+Format formatOf(const QString& path, const QString& chosenFilter) {
+    for (const Ending& e : kEndings)
+        if (chosenFilter == e.filter) return e.format;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    for (const Ending& e : kEndings)
+        if (suffix == e.suffix) return e.format;
+    return Format::Png;
+}
+
+QString withEnding(const QString& path, Format format) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    for (const Ending& e : kEndings)
+        if (suffix == e.suffix) return path;
+    for (const Ending& e : kEndings)
+        if (e.format == format) return path + "." + e.suffix;
+    return path;
+}
+
+QImage image(const Primitives& primitives, Colour background, double scale) {
+    const int side = static_cast<int>(std::lround(kSide * scale));
+    QImage picture(side, side, QImage::Format_RGB32);
+    QPainter p(&picture);
+    PicturePainter(p, scale, true).paintAll(primitives, background);
+    return picture;
+}
+
+QByteArray svg(const Primitives& primitives, Colour background) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    write(buffer, Format::Svg, primitives, background);
+    return bytes;
+}
+
+bool write(QIODevice& out, Format format, const Primitives& primitives, Colour background) {
+    if (format == Format::Png) return image(primitives, background, kPngScale).save(&out, "PNG");
+    if (format == Format::Svg) {
+        const int side = static_cast<int>(std::lround(kSide));
+        SvgDevice device(out, QSize(side, side));
+        QPainter p(&device);
+        PicturePainter(p, 1, false).paintAll(primitives, background);
+        return p.end();
+    }
+    // A page exactly the square, 96 units an inch as on the screen.
+    QPdfWriter pdf(&out);
+    pdf.setResolution(96);
+    pdf.setPageSize(QPageSize(QSizeF(kSide / 96 * 25.4, kSide / 96 * 25.4), QPageSize::Millimeter));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    pdf.setCreator("Polyskop");
+    QPainter p(&pdf);
+    PicturePainter(p, 1, false).paintAll(primitives, background);
+    return p.end();
+}
+
+}  // namespace picture

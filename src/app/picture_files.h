@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <vector>
+
+#include "plot/recording_surface.h"
+
+class QIODevice;
+
+// The plot square as a picture: exactly the square, its background colour and every retained
+// primitive, painted by the one draw path.
+namespace picture {
+
+using Primitives = std::vector<RecordingSurface::Primitive>;
+
+enum class Format { Png, Svg, Pdf };
+
+// The file dialog's filters, in this order.
+QStringList fileFilters();
+// The format by the chosen filter, or else by the name's ending; PNG when neither says.
+Format formatOf(const QString& path, const QString& chosenFilter);
+// The path with the format's ending added, when it has no ending of the three.
+QString withEnding(const QString& path, Format format);
+
+// PNG at 4 pixels a screen pixel, crisp on paper and projectors.
+inline constexpr double kPngScale = 4;
+
+QImage image(const Primitives& primitives, Colour background, double scale);
+QByteArray svg(const Primitives& primitives, Colour background);
+// Writes the picture in the format; false when the device did not take it.
+bool write(QIODevice& out, Format format, const Primitives& primitives, Colour background);
+
+}  // namespace picture

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+
+#include "plot/recording_surface.h"
+
+// The one draw path of the plot: paints the retained primitives (axes, grid lines, curves and
+// points, in twips of the window) into any painter, the window's backing image as well as a PNG,
+// an SVG, a PDF page or the printer. One screen pixel (15 twips) becomes `scale` device units,
+// the square's top-left corner the device's origin; pen widths scale with it.
+class PicturePainter {
+  public:
+    using Primitive = RecordingSurface::Primitive;
+
+    // raster: the device is an image; strokes are then snapped to whole device pixels, a stroke
+    // that repeats the one before is left out and wide points are stamped from one drawn dot.
+    PicturePainter(QPainter& painter, double scale, bool raster);
+
+    void paint(const Primitive& p);
+    // Every primitive over the background colour, filling the square.
+    void paintAll(const std::vector<Primitive>& primitives, Colour background);
+    // Forgets the stroke before, as after the device was cleared.
+    void forgetLast() { hasLast_ = false; }
+
+  private:
+    struct Stroke {
+        bool isLine;
+        double x1, y1, x2, y2;
+        Colour colour;
+        int width;
+        bool operator==(const Stroke&) const = default;
+    };
+
+    QPointF device(float x, float y) const;
+    void usePen(Colour colour, int width);
+
+    QPainter& painter_;
+    double scale_;
+    bool raster_;
+    Stroke last_{};
+    bool hasLast_ = false;
+    bool penSet_ = false;
+    Colour penColour_ = 0;
+    int penWidth_ = 0;  // in primitive pixels
+    QImage dot_;        // a wide point in the current pen, for stamping
+    QPoint dotCentre_;
+};

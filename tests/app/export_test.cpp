@@ -1,0 +1,136 @@
+// The picture files, the printed page and the clipboard, read back.
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QMimeData>
+#include <QPdfDocument>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <deque>
+
+#include "app/frmFunktion.h"
+
+namespace {
+
+// Answers the file dialogs with the paths queued, the print dialog with a PDF file, and keeps
+// the messages.
+class AnsweringDialogs : public Dialogs {
+  public:
+    std::deque<QString> files;
+    QString printTo;
+    QStringList messages;
+
+    void message(Icon, const QString&, const QString& text) override { messages << text; }
+    std::optional<Colour> chooseColour(Colour) override { return std::nullopt; }
+    std::optional<QString> saveFileName(const QString&, const QStringList&, QString&) override {
+        if (files.empty()) return std::nullopt;
+        const QString path = files.front();
+        files.pop_front();
+        return path;
+    }
+    bool choosePrinter(QPrinter& printer) override {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printTo);
+        return true;
+    }
+};
+
+class Export : public testing::Test {
+  protected:
+    Export() : window(dialogs) {
+        window.show();
+        window.Timer1_Timer();
+        window.txtA->setText("1");
+        window.txtC->setText("-5");
+        window.txtE->setText("4");
+        window.txtP01X->setText("1");
+        window.btStartKD->click();
+        window.btZ2->click();
+        window.btZ3->click();
+        window.btZ4->click();
+        dialogs.messages.clear();
+    }
+    QString path(const QString& name) const { return dir.filePath(name); }
+    QString pdfText(const QString& file) {
+        QPdfDocument pdf;
+        EXPECT_EQ(pdf.load(file), QPdfDocument::Error::None) << file.toStdString();
+        QString text;
+        for (int i = 0; i < pdf.pageCount(); ++i) text += pdf.getAllText(i).text();
+        pages = pdf.pageCount();
+        return text;
+    }
+
+    QTemporaryDir dir;
+    AnsweringDialogs dialogs;
+    frmFunktion window;
+    int pages = 0;
+};
+
+TEST_F(Export, PictureFilesShowTheSquareAsTheWindowRetainsIt) {
+    dialogs.files = {path("bild.png"), path("bild.svg"), path("bild.pdf"), path("ohne")};
+    for (int i = 0; i < 4; ++i) window.savePicture();
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+
+    const QImage png(path("bild.png"));
+    ASSERT_EQ(png.size(), QSize(1868, 1868));  // 7005 twips at 4 pixels a screen pixel
+    // A point of the y' curve, in its colour; the background where nothing is drawn.
+    for (const auto& p : window.retained().primitives()) {
+        if (p.isLine || p.colour != rgb(0, 0, 0xFF)) continue;
+        const QPoint at(qRound((p.x1 - 120) / 15 * 4), qRound((p.y1 - 1140) / 15 * 4));
+        EXPECT_EQ(png.pixelColor(at), QColor(0, 0, 0xFF));
+        break;
+    }
+    EXPECT_EQ(png.pixelColor(5, 5), QColor(0xE0, 0xE0, 0xE0));
+
+    QFile svg(path("bild.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    const QByteArray text = svg.readAll();
+    EXPECT_EQ(text.count("<line "), window.retained().lines());
+    EXPECT_EQ(text.count("<circle "), window.retained().points());
+    EXPECT_TRUE(text.contains("viewBox=\"0 0 467 467\""));
+
+    EXPECT_EQ(pdfText(path("bild.pdf")), "");
+    EXPECT_EQ(pages, 1);
+    // A name without an ending takes the first filter's.
+    EXPECT_TRUE(QFile::exists(path("ohne.png")));
+}
+
+TEST_F(Export, TheAnalysisOnOnePagePrintedOrAsPdf) {
+    dialogs.files = {path("analyse.pdf")};
+    window.saveAnalysisPdf();
+    dialogs.printTo = path("druck.pdf");
+    window.printAnalysis();
+    for (const QString& file : {path("analyse.pdf"), path("druck.pdf")}) {
+        const QString text = pdfText(file);
+        EXPECT_EQ(pages, 1);
+        for (const char* shown :
+             {"Kurvendiskussion", "1*(X)^4-5*(X)^2+4", "+4*(X)^3-10*(X)", "Nullstellen", "1,5811",
+              "-2,2500", "0,9129", "0,5278", "max", "Schnittpunkt mit der Y-Achse", "Def.Bereich"})
+            EXPECT_TRUE(text.contains(QString::fromUtf8(shown))) << shown;
+    }
+}
+
+TEST_F(Export, AFileThatCannotBeWrittenLeavesNothingBehind) {
+    QDir(dir.path()).mkdir("ordner.png");
+    dialogs.files = {path("ordner.png"), path("fehlt/bild.png")};
+    window.savePicture();
+    window.savePicture();
+    ASSERT_EQ(dialogs.messages.size(), 2);
+    EXPECT_TRUE(dialogs.messages[1].contains(path("fehlt/bild.png")));
+    // Only the folder made above: no temporary file stays.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+              QStringList{"ordner.png"});
+}
+
+TEST_F(Export, ClipboardHoldsThePictureAsImageAndSvg) {
+    window.copyPicture();
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    ASSERT_TRUE(data->hasImage());
+    EXPECT_EQ(qvariant_cast<QImage>(data->imageData()).size(), QSize(1868, 1868));
+    EXPECT_TRUE(data->data("image/svg+xml").startsWith("<?xml"));
+}
+
+}  // namespace
