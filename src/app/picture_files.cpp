@@ -69,7 +69,12 @@ QByteArray svg(const Primitives& primitives, Colour background) {
 }
 
 bool write(QIODevice& out, Format format, const Primitives& primitives, Colour background) {
-    if (format == Format::Png) return image(primitives, background, kPngScale).save(&out, "PNG");
+    // The picture has a few colours and no shades: as an indexed PNG it is exact and written
+    // several times faster, with a light compression that is hardly larger than zlib's default.
+    if (format == Format::Png)
+        return image(primitives, background, kPngScale)
+            .convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither)
+            .save(&out, "PNG", kPngQuality);
     if (format == Format::Svg) {
         const int side = static_cast<int>(std::lround(kSide));
         SvgDevice device(out, QSize(side, side));

@@ -26,6 +26,7 @@ QString withEnding(const QString& path, Format format);
 
 // PNG at 4 pixels a screen pixel, crisp on paper and projectors.
 inline constexpr double kPngScale = 4;
+inline constexpr int kPngQuality = 80;
 
 QImage image(const Primitives& primitives, Colour background, double scale);
 QByteArray svg(const Primitives& primitives, Colour background);
