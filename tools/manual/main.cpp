@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPdfDocument>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -21,6 +22,21 @@ int fail(const QString& why) {
     return 1;
 }
 
+// A picture from PICTURE_DIR: an image file, or the first page of a PDF file (a page the program
+// printed), drawn at the width of a page at 150 dpi.
+QImage loadPicture(const QString& path) {
+    if (!path.endsWith(".pdf")) return QImage(path);
+    QPdfDocument pdf;
+    if (pdf.load(path) != QPdfDocument::Error::None || pdf.pageCount() == 0) return {};
+    const QSizeF points = pdf.pagePointSize(0);
+    const double scale = 150.0 / 72;
+    QImage page = pdf.render(0, (points * scale).toSize());
+    QImage opaque(page.size(), QImage::Format_RGB32);
+    opaque.fill(Qt::white);
+    QPainter(&opaque).drawImage(0, 0, page);
+    return opaque;
+}
+
 // Every picture is loaded from PICTURE_DIR and fills the text width, whatever size the
 // screenshot has. A picture that cannot be loaded is an error: the manual would show a gap.
 bool placePictures(QTextDocument& document, const QString& pictures, double textWidth) {
@@ -29,7 +45,7 @@ bool placePictures(QTextDocument& document, const QString& pictures, double text
             const QTextFragment fragment = it.fragment();
             QTextImageFormat image = fragment.charFormat().toImageFormat();
             if (!image.isValid()) continue;
-            const QImage picture(pictures + "/" + image.name());
+            const QImage picture = loadPicture(pictures + "/" + image.name());
             if (picture.isNull()) {
                 fail("cannot read the picture " + image.name());
                 return false;
