@@ -5,8 +5,8 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
-#include <QPdfDocument>
 #include <QPainter>
+#include <QPdfDocument>
 #include <QPdfWriter>
 #include <QTextBlock>
 #include <QTextCursor>
