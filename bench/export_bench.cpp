@@ -26,7 +26,8 @@ void savePicture(benchmark::State& state, picture::Format format) {
     for (auto _ : state) {
         QFile file(dir.filePath("bild"));
         file.open(QIODevice::WriteOnly);
-        picture::write(file, format, win.w.retained().primitives(), 0xE0E0E0);
+        const plot::Layer layer = win.w.plotLayer();
+        picture::write(file, format, {win.w.retained().primitives(), 0xE0E0E0, layer});
     }
 }
 
@@ -37,7 +38,7 @@ void BM_PaintPngImage(benchmark::State& state) {
     OffscreenWindow win;
     drawFourCurves(win.w);
     for (auto _ : state)
-        benchmark::DoNotOptimize(picture::image(win.w.retained().primitives(), 0xE0E0E0, 4));
+        benchmark::DoNotOptimize(picture::image({win.w.retained().primitives(), 0xE0E0E0, {}}, 4));
 }
 BENCHMARK(BM_PaintPngImage)->Unit(benchmark::kMillisecond);
 
@@ -54,7 +55,8 @@ void BM_SaveDensestGridSvg(benchmark::State& state) {
     for (auto _ : state) {
         QBuffer out;
         out.open(QIODevice::WriteOnly);
-        picture::write(out, picture::Format::Svg, win.w.retained().primitives(), 0xE0E0E0);
+        const plot::Layer layer = win.w.plotLayer();
+        picture::write(out, picture::Format::Svg, {win.w.retained().primitives(), 0xE0E0E0, layer});
         size = out.size();
     }
     state.counters["lines"] = win.w.retained().lines();

@@ -62,7 +62,7 @@ void paintAnalysisPage(QPagedPaintDevice& device, const AnalysisPage& page) {
     p.translate(0, y);
     p.setClipRect(QRectF(0, 0, side, side));
     const double pixels = double(plot::kSquareSide) / plot::kTwipsPerPixel;
-    PicturePainter(p, side / pixels, false).paintAll(page.primitives, page.background);
+    PicturePainter(p, side / pixels, false).paintAll(page.primitives, page.background, page.layer);
     p.restore();
     p.setPen(QPen(Qt::black, 0));
     p.drawRect(QRectF(0, y, side, side));

@@ -19,6 +19,7 @@ struct AnalysisPage {
     TextTable results;
     picture::Primitives primitives;
     Colour background = 0;
+    plot::Layer layer;
     QDate date;
 };
 

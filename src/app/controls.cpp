@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QStyleOptionButton>
@@ -29,7 +30,33 @@ void Label::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
+void Label::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    emit mouseMoved(event->buttons(), event->modifiers(), at.x() * plot::kTwipsPerPixel,
+                    at.y() * plot::kTwipsPerPixel);
+    event->accept();
+}
+
+// Every notch a step; a fine wheel's small turns add up to notches.
+void Label::wheelEvent(QWheelEvent* event) {
+    if (!isSignalConnected(QMetaMethod::fromSignal(&Label::wheeled))) {
+        event->ignore();
+        return;
+    }
+    wheelRest_ += event->angleDelta().y();
+    const QPoint at = event->position().toPoint();
+    while (wheelRest_ >= 120 || wheelRest_ <= -120) {
+        const int notch = wheelRest_ > 0 ? 1 : -1;
+        wheelRest_ -= notch * 120;
+        emit wheeled(notch, at.x() * plot::kTwipsPerPixel, at.y() * plot::kTwipsPerPixel);
+    }
+    event->accept();
+}
+
 void Label::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint up = event->position().toPoint();
+    emit mouseUp(event->button(), event->modifiers(), up.x() * plot::kTwipsPerPixel,
+                 up.y() * plot::kTwipsPerPixel);
     const bool wasPressed = pressed_;
     pressed_ = false;
     event->accept();

@@ -25,14 +25,23 @@ class Label : public QLabel {
     void clicked();
     void doubleClicked();
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int xTwips, int yTwips);
+    // The pointer moved with buttons held, a button let go, the wheel turned by whole notches
+    // (positive: away from the user); positions in twips as for mouseDown.
+    void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int xTwips,
+                    int yTwips);
+    void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int xTwips, int yTwips);
+    void wheeled(int notches, int xTwips, int yTwips);
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
     bool pressed_ = false;
+    int wheelRest_ = 0;  // what a fine wheel turned short of a whole notch
 };
 
 // A push button whose caption wraps onto further lines when it is too wide.

@@ -94,6 +94,7 @@ frmFunktion::frmFunktion(Dialogs& dialogs, QWidget* parent)
     connectColourHandlers();
     connectCurveHandlers();
     buildMenu();
+    painter_->setLayerSource([this] { return plotLayer(); });
     setFixedSize(client_->width(), client_->height() + menuBar_->sizeHint().height());
     Timer1->start();
 }

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QPointF>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -11,6 +12,7 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <optional>
 #include <span>
 
 #include "analysis/curve_analysis.h"
@@ -18,9 +20,11 @@
 #include "app/controls.h"
 #include "app/dialogs.h"
 #include "app/shared_state.h"
+#include "plot/plot_layer.h"
 #include "plot/ranges.h"
 #include "plot/recording_surface.h"
 #include "plot/surface.h"
+#include "plot/zoom.h"
 
 class PlotWidget;
 class QMenuBar;
@@ -90,6 +94,9 @@ class frmFunktion : public QWidget, public SharedState {
     // The program sets a spacing field's text: its change handler runs, the caret goes to the end.
     void setSpacingText(QComboBox* field, const QString& text);
     void lblBG_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
+    void lblBG_Wheel(int notches, float x, float y);
+    void lblBG_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers keys, float x, float y);
+    void lblBG_MouseUp(Qt::MouseButton button, float x, float y);
     void lblPo_MouseDown(Qt::MouseButton button);
     void lblPo_DblClick();
     void btReset_Click();
@@ -149,6 +156,9 @@ class frmFunktion : public QWidget, public SharedState {
     analysis::ShownResults shownResults() const;
     // The value table of the function fields' terms (frmFunktion_valuetable.cpp)
     void showValueTable();
+    // The axis numbers and marked points over the picture, as the Ansicht menu has them
+    // (frmFunktion_layer.cpp).
+    plot::Layer plotLayer() const;
 
     // The range fields' texts, as every drawing reads them.
     plot::Ranges ranges() const;
@@ -284,12 +294,17 @@ class frmFunktion : public QWidget, public SharedState {
     void setSharedValues(const analysis::SharedValues& values);
 
     void updateCopyResults();
+    void zoomIn(float x, float y);
+    void showZoomStep(const plot::ZoomStep& step);
+    std::optional<QPointF> dragFrom_;  // where a left press on the plot began, in twips
     AnalysisPage analysisPage() const;
 
     QPointer<frmHilfe> hilfe_;
     QPointer<frmWertetabelle> valueTable_;
     QAction* copyResultsAction_ = nullptr;
     QMenu* viewMenu_ = nullptr;
+    QAction* axisNumbersAction_ = nullptr;
+    QAction* marksAction_ = nullptr;
     QPointer<frmHelpFKT> helpFKT_;
 
     QMenuBar* menuBar_ = nullptr;

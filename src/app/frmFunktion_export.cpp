@@ -50,17 +50,18 @@ void frmFunktion::savePicture() {
     const auto path = dialogs.saveFileName("Bild speichern", picture::fileFilters(), filter);
     if (!path) return;
     const picture::Format format = picture::formatOf(*path, filter);
-    const picture::Primitives& primitives = retained().primitives();
-    const Colour background = backColour(lblBG);
+    const plot::Layer layer = plotLayer();
+    const picture::Picture shown{retained().primitives(), backColour(lblBG), layer};
     saveFile(dialogs, picture::withEnding(*path, format),
-             [&](QIODevice& out) { return picture::write(out, format, primitives, background); });
+             [&](QIODevice& out) { return picture::write(out, format, shown); });
 }
 
 void frmFunktion::copyPicture() {
     auto* data = new QMimeData;
-    const Colour background = backColour(lblBG);
-    data->setImageData(picture::image(retained().primitives(), background, picture::kPngScale));
-    data->setData("image/svg+xml", picture::svg(retained().primitives(), background));
+    const plot::Layer layer = plotLayer();
+    const picture::Picture shown{retained().primitives(), backColour(lblBG), layer};
+    data->setImageData(picture::image(shown, picture::kPngScale));
+    data->setData("image/svg+xml", picture::svg(shown));
     putOnClipboard(data);
 }
 
@@ -97,6 +98,7 @@ AnalysisPage frmFunktion::analysisPage() const {
     page.results = analysis::resultsTable(shown, false);
     page.primitives = retained().primitives();
     page.background = backColour(lblBG);
+    page.layer = plotLayer();
     page.date = QDate::currentDate();
     return page;
 }

@@ -4,6 +4,7 @@
 #include <QMenuBar>
 
 #include "app/frmFunktion.h"
+#include "app/plot_widget.h"
 
 namespace {
 
@@ -35,11 +36,21 @@ void frmFunktion::buildMenu() {
     connect(copyResultsAction_, &QAction::triggered, this, [this] { copyResults(); });
     // There are results to copy once an analysis has left any.
     for (analysis::Field f : analysis::kResultFields)
-        connect(static_cast<QLineEdit*>(analysisField(f)), &QLineEdit::textChanged, this,
-                [this] { updateCopyResults(); });
+        connect(static_cast<QLineEdit*>(analysisField(f)), &QLineEdit::textChanged, this, [this] {
+            updateCopyResults();
+            painter_->update();  // the marked points follow the results
+        });
     updateCopyResults();
 
     viewMenu_ = menuBar_->addMenu("&Ansicht");
+    axisNumbersAction_ = entry(viewMenu_, "&Achsen beschriften");
+    marksAction_ = entry(viewMenu_, "&Punkte markieren");
+    for (QAction* aid : {axisNumbersAction_, marksAction_}) {
+        aid->setCheckable(true);
+        aid->setChecked(true);
+        connect(aid, &QAction::toggled, this, [this] { painter_->update(); });
+    }
+    viewMenu_->addSeparator();
     connect(entry(viewMenu_, "&Wertetabelle …"), &QAction::triggered, this,
             [this] { showValueTable(); });
 

@@ -5,6 +5,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSet>
 
 #include "app/picture_painter.h"
 #include "app/svg_device.h"
@@ -25,6 +26,18 @@ constexpr Ending kEndings[] = {{Format::Png, "png", "PNG-Bild (*.png)"},
 
 // The square's side in screen pixels, the unit of the vector formats.
 constexpr double kSide = double(plot::kSquareSide) / plot::kTwipsPerPixel;
+
+// The image with a table of its colours, where it has no more than 256 of them.
+QImage exactlyIndexed(const QImage& image) {
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (colours.size() <= 256) colours.insert(row[x]);
+        if (colours.size() > 256) return image;
+    }
+    return image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+}
 
 }  // namespace
 
@@ -52,34 +65,34 @@ QString withEnding(const QString& path, Format format) {
     return path;
 }
 
-QImage image(const Primitives& primitives, Colour background, double scale) {
+QImage image(const Picture& picture, double scale) {
     const int side = static_cast<int>(std::lround(kSide * scale));
-    QImage picture(side, side, QImage::Format_RGB32);
-    QPainter p(&picture);
-    PicturePainter(p, scale, true).paintAll(primitives, background);
-    return picture;
+    QImage drawn(side, side, QImage::Format_RGB32);
+    QPainter p(&drawn);
+    PicturePainter painter(p, scale, true);
+    painter.setAliasedText(true);
+    painter.paintAll(picture.primitives, picture.background, picture.layer);
+    return drawn;
 }
 
-QByteArray svg(const Primitives& primitives, Colour background) {
+QByteArray svg(const Picture& picture) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    write(buffer, Format::Svg, primitives, background);
+    write(buffer, Format::Svg, picture);
     return bytes;
 }
 
-bool write(QIODevice& out, Format format, const Primitives& primitives, Colour background) {
+bool write(QIODevice& out, Format format, const Picture& picture) {
     // The picture has a few colours and no shades: as an indexed PNG it is exact and written
     // several times faster, with a light compression that is hardly larger than zlib's default.
     if (format == Format::Png)
-        return image(primitives, background, kPngScale)
-            .convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither)
-            .save(&out, "PNG", kPngQuality);
+        return exactlyIndexed(image(picture, kPngScale)).save(&out, "PNG", kPngQuality);
     if (format == Format::Svg) {
         const int side = static_cast<int>(std::lround(kSide));
         SvgDevice device(out, QSize(side, side));
         QPainter p(&device);
-        PicturePainter(p, 1, false).paintAll(primitives, background);
+        PicturePainter(p, 1, false).paintAll(picture.primitives, picture.background, picture.layer);
         return p.end();
     }
     // A page exactly the square, 96 units an inch as on the screen.
@@ -89,7 +102,7 @@ bool write(QIODevice& out, Format format, const Primitives& primitives, Colour b
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     pdf.setCreator("Polyskop");
     QPainter p(&pdf);
-    PicturePainter(p, 1, false).paintAll(primitives, background);
+    PicturePainter(p, 1, false).paintAll(picture.primitives, picture.background, picture.layer);
     return p.end();
 }
 

@@ -5,6 +5,7 @@
 #include <QString>
 #include <vector>
 
+#include "plot/plot_layer.h"
 #include "plot/recording_surface.h"
 
 class QIODevice;
@@ -28,9 +29,16 @@ QString withEnding(const QString& path, Format format);
 inline constexpr double kPngScale = 4;
 inline constexpr int kPngQuality = 80;
 
-QImage image(const Primitives& primitives, Colour background, double scale);
-QByteArray svg(const Primitives& primitives, Colour background);
+// The picture: the primitives over the background, the layer of reading aids over them.
+struct Picture {
+    const Primitives& primitives;
+    Colour background;
+    const plot::Layer& layer;
+};
+
+QImage image(const Picture& picture, double scale);
+QByteArray svg(const Picture& picture);
 // Writes the picture in the format; false when the device did not take it.
-bool write(QIODevice& out, Format format, const Primitives& primitives, Colour background);
+bool write(QIODevice& out, Format format, const Picture& picture);
 
 }  // namespace picture

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QPainterPath>
+
 #include "app/qt_colour.h"
 #include "plot/square.h"
 
@@ -73,8 +75,99 @@ void PicturePainter::paint(const Primitive& p) {
     painter_.drawImage(a.toPoint() - dotCentre_, dot_);
 }
 
-void PicturePainter::paintAll(const std::vector<Primitive>& primitives, Colour background) {
+void PicturePainter::paintAll(const std::vector<Primitive>& primitives, Colour background,
+                              const plot::Layer& layer) {
     const double side = plot::kSquareSide / double(plot::kTwipsPerPixel) * scale_;
     painter_.fillRect(QRectF(0, 0, side, side), toQColor(background));
     for (const Primitive& p : primitives) paint(p);
+    paintLayer(layer);
+}
+
+QFont PicturePainter::layerFont() {
+    QFont font("Liberation Sans");
+    font.setPixelSize(static_cast<int>(plot::kNumberHeight / plot::kTwipsPerPixel));
+    return font;
+}
+
+namespace {
+
+// Where a text's box goes for its anchor point.
+QRectF placed(QPointF at, QSizeF size, plot::Anchor anchor) {
+    switch (anchor) {
+        case plot::Anchor::Above:
+            return {at.x() - size.width() / 2, at.y() - size.height(), size.width(), size.height()};
+        case plot::Anchor::Below:
+            return {at.x() - size.width() / 2, at.y(), size.width(), size.height()};
+        case plot::Anchor::Left:
+            return {at.x() - size.width(), at.y() - size.height() / 2, size.width(), size.height()};
+        case plot::Anchor::Right:
+            return {at.x(), at.y() - size.height() / 2, size.width(), size.height()};
+    }
+    return {};
+}
+
+}  // namespace
+
+void PicturePainter::paintLayer(const plot::Layer& layer) {
+    if (layer.ticks.empty() && layer.numbers.empty() && layer.marks.empty()) return;
+    painter_.save();
+    const QColor colour = toQColor(layer.colour);
+    QPen pen(colour);
+    pen.setWidthF(std::max(1.0, scale_));
+    painter_.setPen(pen);
+    painter_.setBrush(Qt::NoBrush);
+    // The ticks as one path: they are no lines of the picture (an SVG holds a <line> for each).
+    QPainterPath ticks;
+    for (const plot::LayerLine& t : layer.ticks) {
+        ticks.moveTo(device(static_cast<float>(t.x1), static_cast<float>(t.y1)));
+        ticks.lineTo(device(static_cast<float>(t.x2), static_cast<float>(t.y2)));
+    }
+    painter_.drawPath(ticks);
+    QFont font = layerFont();
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * scale_))));
+    if (aliasedText_) font.setStyleStrategy(QFont::NoAntialias);
+    painter_.setFont(font);
+    const QFontMetricsF metrics(font);
+    const QColor ground = toQColor(layer.background);
+    // Two pixels of ground either side, so that a minus sign stands apart from a grid line.
+    const double pad = 2 * scale_;
+    for (const plot::LayerText& t : layer.numbers) {
+        const QString text = QString::fromStdString(t.text);
+        const QSizeF size(metrics.horizontalAdvance(text), metrics.height());
+        const QRectF box =
+            placed(device(static_cast<float>(t.x), static_cast<float>(t.y)), size, t.anchor);
+        painter_.fillRect(box.adjusted(-pad, 0, pad, 0), ground);
+        painter_.drawText(box, Qt::AlignCenter, text);
+    }
+    // A mark: its symbol, 9 pixels across, filled with the background over the curve, and its
+    // label.
+    const double r = 4.5 * scale_;
+    painter_.setBrush(ground);
+    for (const plot::LayerMark& m : layer.marks) {
+        const QPointF c = device(static_cast<float>(m.x), static_cast<float>(m.y));
+        switch (m.symbol) {
+            case plot::Symbol::Circle:
+                painter_.drawEllipse(c, r, r);
+                break;
+            case plot::Symbol::Square:
+                painter_.drawRect(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r));
+                break;
+            case plot::Symbol::Diamond:
+                painter_.drawPolygon(QPolygonF({c + QPointF(0, -r), c + QPointF(r, 0),
+                                                c + QPointF(0, r), c + QPointF(-r, 0)}));
+                break;
+            case plot::Symbol::Triangle:
+                painter_.drawPolygon(
+                    QPolygonF({c + QPointF(0, -r), c + QPointF(r, r), c + QPointF(-r, r)}));
+                break;
+        }
+        const QString label = QString::fromStdString(m.label);
+        const QPointF at(c.x() + r + scale_, c.y() - r - scale_);
+        painter_.fillRect(QRectF(at.x() - pad, at.y() - metrics.ascent(),
+                                 metrics.horizontalAdvance(label) + 2 * pad, metrics.height()),
+                          ground);
+        painter_.drawText(at, label);
+    }
+    painter_.restore();
+    penSet_ = false;
 }

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "plot/plot_layer.h"
 #include "plot/recording_surface.h"
 
 // The one draw path of the plot: paints the retained primitives (axes, grid lines, curves and
@@ -18,10 +19,16 @@ class PicturePainter {
     PicturePainter(QPainter& painter, double scale, bool raster);
 
     void paint(const Primitive& p);
-    // Every primitive over the background colour, filling the square.
-    void paintAll(const std::vector<Primitive>& primitives, Colour background);
-    // Forgets the stroke before, as after the device was cleared.
-    void forgetLast() { hasLast_ = false; }
+    // The reading aids over the primitives: ticks, numbers, marked points.
+    void paintLayer(const plot::Layer& layer);
+    // Every primitive over the background colour, filling the square, and the layer over them.
+    void paintAll(const std::vector<Primitive>& primitives, Colour background,
+                  const plot::Layer& layer = {});
+
+    // The font of the layer's texts at one device unit a screen pixel.
+    static QFont layerFont();
+    // Texts without shades, as an image of a few exact colours needs them.
+    void setAliasedText(bool aliased) { aliasedText_ = aliased; }
 
   private:
     struct Stroke {
@@ -40,6 +47,7 @@ class PicturePainter {
     bool raster_;
     Stroke last_{};
     bool hasLast_ = false;
+    bool aliasedText_ = false;
     bool penSet_ = false;
     Colour penColour_ = 0;
     int penWidth_ = 0;  // in primitive pixels

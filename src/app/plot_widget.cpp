@@ -63,11 +63,19 @@ void PlotWidget::scheduleUpdate() {
     update();
 }
 
+void PlotWidget::setShift(QPointF pixels) {
+    if (pixels == shift_) return;
+    shift_ = pixels;
+    update();
+}
+
 void PlotWidget::paintEvent(QPaintEvent*) {
     updatePending_ = false;
     strokes_.reset();
     if (painter_.isActive()) painter_.end();
     ensureImage();
     QPainter p(this);
+    p.translate(shift_);
     p.drawImage(QRectF(rect()), image_);
+    if (layerOf_) PicturePainter(p, 1, true).paintLayer(layerOf_());
 }

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 #include "app/picture_painter.h"
@@ -29,6 +30,11 @@ class PlotWidget : public QWidget, public Surface {
     // Every primitive since the last clear, in drawing order.
     const RecordingSurface& retained() const { return retained_; }
 
+    // The reading aids painted over the picture, asked for at each repaint.
+    void setLayerSource(std::function<plot::Layer()> source) { layerOf_ = std::move(source); }
+    // The picture shown moved by so many pixels, while the view is dragged.
+    void setShift(QPointF pixels);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -38,6 +44,8 @@ class PlotWidget : public QWidget, public Surface {
     void scheduleUpdate();
 
     RecordingSurface retained_;
+    std::function<plot::Layer()> layerOf_;
+    QPointF shift_;
     QImage image_;
     QPainter painter_;
     std::optional<PicturePainter> strokes_;  // paints into image_ while painter_ is open

@@ -4,6 +4,7 @@
 
 #include "base/failure.h"
 #include "base/numtext.h"
+#include "plot/curves.h"
 #include "plot/square.h"
 
 namespace plot {
@@ -16,6 +17,13 @@ constexpr double smallestSpacing = 0.00001;
 double log10Of(double v) {
     if (!(v > 0)) throw Failure(failure::InvalidArgument);
     return std::log10(v);
+}
+
+// The decimals of a view's rounding for the x spacing dx: 1 - log10(dx), at least 0.
+int viewDecimals(double dx) {
+    double n = 1 - log10Of(dx);
+    if (n < 0) n = 0;
+    return numtext::toInt32(n);
 }
 
 }  // namespace
@@ -45,9 +53,7 @@ std::string readout(const Ranges& r, const std::string& zoomCaption, float x, fl
 ZoomStep zoom(const Ranges& r, const std::string& xa, const std::string& ya, float x, float y) {
     const WorldPoint p = clickToWorld(r, x, y);
     const double dx = numtext::parse(xa), dy = numtext::parse(ya);
-    double n = 1 - log10Of(dx);
-    if (n < 0) n = 0;
-    const int decimals = numtext::toInt32(n);
+    const int decimals = viewDecimals(dx);
 
     ZoomStep step;
     step.caption = pointCaption(p.x, p.y, decimals);
@@ -64,6 +70,50 @@ ZoomStep zoom(const Ranges& r, const std::string& xa, const std::string& ya, flo
     step.iy2 = numtext::format(cy + dy);
     step.factor = numtext::formatThousands(checkFinite(1 / (dx / 10)));
     return step;
+}
+
+std::optional<std::string> traceReadout(const Ranges& r, const std::string& zoomCaption,
+                                        const std::string& yTerm, float x) {
+    const double factor = numtext::toInt32(numtext::parse(zoomCaption));
+    const int decimals = numtext::toInt32(log10Of(factor) + 1);
+    // y at the x that the caption shows, so that the pair read off lies on the curve.
+    const double wx = numtext::roundTo(numtext::roundTo(clickToWorld(r, x, 0).x, 8), decimals);
+    try {
+        const double wy = checkFinite(compileCurveTerm(yTerm, false).sample(wx));
+        return pointCaption(wx, wy, decimals);
+    } catch (const Failure&) {
+        return std::nullopt;
+    }
+}
+
+std::optional<ZoomStep> zoomOut(const Ranges& r, const std::string& xa, const std::string& ya,
+                                const std::string& zoomCaption, float x, float y) {
+    if (!(numtext::parse(zoomCaption) > 1)) return std::nullopt;
+    const WorldPoint p = clickToWorld(r, x, y);
+    const double dx = checkFinite(numtext::parse(xa) * 10),
+                 dy = checkFinite(numtext::parse(ya) * 10);
+    const int decimals = viewDecimals(dx);
+    ZoomStep step;
+    step.caption = pointCaption(p.x, p.y, decimals);
+    const double cx = numtext::roundTo(p.x, decimals), cy = numtext::roundTo(p.y, decimals);
+    step.xa = numtext::format(dx);
+    step.ix1 = numtext::format(cx - 10 * dx);
+    step.ix2 = numtext::format(cx + 10 * dx);
+    step.ya = numtext::format(dy);
+    step.iy1 = numtext::format(cy - 10 * dy);
+    step.iy2 = numtext::format(cy + 10 * dy);
+    step.factor = numtext::formatThousands(checkFinite(1 / dx));
+    return step;
+}
+
+PanStep pan(const Ranges& r, const std::string& xa, float dx, float dy) {
+    const double x1 = numtext::parse(r.ix1), x2 = numtext::parse(r.ix2);
+    const double y1 = numtext::parse(r.iy1), y2 = numtext::parse(r.iy2);
+    const int decimals = viewDecimals(numtext::parse(xa));
+    const double sx = numtext::roundTo(checkFinite(-(x2 - x1) * dx / kSquareSide), decimals);
+    const double sy = numtext::roundTo(checkFinite((y2 - y1) * dy / kSquareSide), decimals);
+    return {numtext::format(x1 + sx), numtext::format(x2 + sx), numtext::format(y1 + sy),
+            numtext::format(y2 + sy)};
 }
 
 std::optional<std::string> readoutX(std::string_view caption) {

@@ -39,6 +39,28 @@ struct ZoomStep {
 // ("Pi" included) or a spacing not above 0.
 ZoomStep zoom(const Ranges& r, const std::string& xa, const std::string& ya, float x, float y);
 
+// The inverse of a zoom around the clicked point: spacings ten times wider, ten of them on either
+// side of the point, which is rounded to 1 - log10(new x spacing) decimals. Nothing once the zoom
+// factor is back at the reset view's 1. Throws Failure as zoom does.
+std::optional<ZoomStep> zoomOut(const Ranges& r, const std::string& xa, const std::string& ya,
+                                const std::string& zoomCaption, float x, float y);
+
+// The caption of lblPo while the curve of y is traced: x under the pointer as the readout rounds
+// it, y = y(x) from the y term (upper case, as it stands in its field), both to the readout's
+// decimals. Nothing where the term has no value at x. Throws Failure as readout does.
+std::optional<std::string> traceReadout(const Ranges& r, const std::string& zoomCaption,
+                                        const std::string& yTerm, float x);
+
+// A view moved by dragging: the new range texts.
+struct PanStep {
+    std::string ix1, ix2, iy1, iy2;
+};
+
+// The ranges moved against the pointer's way, by dx and dy twips (dragging to the right brings
+// in what lay to the left); the world distance is rounded as a zoom rounds its centre, to
+// 1 - log10(x spacing) decimals. Throws Failure as zoom does.
+PanStep pan(const Ranges& r, const std::string& xa, float dx, float dy);
+
 // The text that a double click on lblPo copies into txtP01X: what stands between "Po1(" and
 // the first ";", the blank before the number included. Nothing when the caption holds no ";"
 // in its place.

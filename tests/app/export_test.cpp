@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <deque>
 
-#include "app/frmFunktion.h"
+#include "test_window.h"
 
 namespace {
 
@@ -43,11 +43,7 @@ class Export : public testing::Test {
     Export() : window(dialogs) {
         window.show();
         window.Timer1_Timer();
-        window.txtA->setText("1");
-        window.txtC->setText("-5");
-        window.txtE->setText("4");
-        window.txtP01X->setText("1");
-        window.btStartKD->click();
+        analyseManualExample(window);
         window.btZ2->click();
         window.btZ3->click();
         window.btZ4->click();
@@ -91,9 +87,13 @@ TEST_F(Export, PictureFilesShowTheSquareAsTheWindowRetainsIt) {
     EXPECT_EQ(text.count("<line "), window.retained().lines());
     EXPECT_EQ(text.count("<circle "), window.retained().points());
     EXPECT_TRUE(text.contains("viewBox=\"0 0 467 467\""));
+    EXPECT_TRUE(text.contains(">N1</text>"));
 
-    EXPECT_EQ(pdfText(path("bild.pdf")), "");
+    // The reading aids come along: axis numbers and marked points as text of the page.
+    const QString pdf = pdfText(path("bild.pdf"));
     EXPECT_EQ(pages, 1);
+    EXPECT_TRUE(pdf.contains("-9")) << pdf.toStdString();
+    EXPECT_TRUE(pdf.contains("E3 max")) << pdf.toStdString();
     // A name without an ending takes the first filter's.
     EXPECT_TRUE(QFile::exists(path("ohne.png")));
 }

@@ -3,17 +3,11 @@
 #include <QApplication>
 #include <QClipboard>
 
-#include "app/frmFunktion.h"
 #include "input.h"
 #include "plot/recording_surface.h"
+#include "test_window.h"
 
 namespace {
-
-class SilentDialogs : public Dialogs {
-  public:
-    void message(Icon, const QString&, const QString&) override {}
-    std::optional<Colour> chooseColour(Colour) override { return std::nullopt; }
-};
 
 class OffscreenWindow : public testing::Test {
   protected:

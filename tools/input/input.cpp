@@ -75,7 +75,19 @@ void mouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button, Qt::Mouse
 }  // namespace
 
 void click(QWidget* widget, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at) {
+    press(widget, button, modifiers, at);
+    release(widget, button, modifiers, at);
+}
+
+void press(QWidget* widget, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at) {
     mouse(widget, QEvent::MouseButtonPress, button, button, modifiers, at);
+}
+
+void move(QWidget* widget, Qt::MouseButtons held, Qt::KeyboardModifiers modifiers, QPoint at) {
+    mouse(widget, QEvent::MouseMove, Qt::NoButton, held, modifiers, at);
+}
+
+void release(QWidget* widget, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at) {
     mouse(widget, QEvent::MouseButtonRelease, button, Qt::NoButton, modifiers, at);
 }
 

@@ -24,6 +24,10 @@ QPoint indicator(QWidget* box);
 
 // Press and release at a point of the widget in pixels.
 void click(QWidget* widget, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at);
+// The steps of a drag: a press, moves with that button held, the release.
+void press(QWidget* widget, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at);
+void move(QWidget* widget, Qt::MouseButtons held, Qt::KeyboardModifiers modifiers, QPoint at);
+void release(QWidget* widget, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at);
 void doubleClick(QWidget* widget, QPoint at);
 // Two presses and releases in quick succession as the platform delivers them: the second press
 // arrives as a double-click event.

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "analysis/results_table.h"
+
+// The points of the result panel, to be marked on the curve of y.
+namespace analysis {
+
+enum class PointKind { Zero, Extreme, Inflection, Intercept };
+
+struct MarkedPoint {
+    PointKind kind;
+    double x, y;
+    std::string label;  // "N1", "E1 min", "W1", "Sy"
+};
+
+// Every row of the panel that holds a point, in the panel's order; a zero shown twice (a double
+// zero) is marked once, "#" and texts that are no numbers not at all.
+std::vector<MarkedPoint> markedPoints(const ShownResults& shown);
+
+}  // namespace analysis

@@ -1,0 +1,64 @@
+// The reading aids over the plot: the axis numbers and the marked points of the analysis.
+#include <QFontMetricsF>
+
+#include "analysis/marked_points.h"
+#include "app/frmFunktion.h"
+#include "app/picture_painter.h"
+#include "base/failure.h"
+#include "base/numtext.h"
+#include "plot/grid.h"
+#include "plot/square.h"
+
+namespace {
+
+plot::Symbol symbolOf(analysis::PointKind kind) {
+    switch (kind) {
+        case analysis::PointKind::Zero:
+            return plot::Symbol::Circle;
+        case analysis::PointKind::Extreme:
+            return plot::Symbol::Square;
+        case analysis::PointKind::Inflection:
+            return plot::Symbol::Diamond;
+        case analysis::PointKind::Intercept:
+            return plot::Symbol::Triangle;
+    }
+    return plot::Symbol::Circle;
+}
+
+}  // namespace
+
+plot::Layer frmFunktion::plotLayer() const {
+    plot::Layer layer;
+    layer.colour = AchsenFarbe;
+    layer.background = backColour(lblBG);
+    try {
+        const plot::Ranges r = ranges();
+        const QFontMetricsF metrics(PicturePainter::layerFont());
+        const plot::LayerView view{numtext::parse(r.ix1),
+                                   numtext::parse(r.ix2),
+                                   numtext::parse(r.iy1),
+                                   numtext::parse(r.iy2),
+                                   plot::spacingValue(textOf(txtXA)),
+                                   plot::spacingValue(textOf(txtYA)),
+                                   NullpunktX,
+                                   NullpunktY,
+                                   AchsenFarbe,
+                                   backColour(lblBG),
+                                   [&metrics](const std::string& text) {
+                                       return metrics.horizontalAdvance(toQString(text)) *
+                                              plot::kTwipsPerPixel;
+                                   }};
+        // Numbers belong to drawn axes: none on an empty picture.
+        if (axisNumbersAction_->isChecked() && !retained().primitives().empty())
+            layer = plot::axisNumbers(view);
+        if (marksAction_->isChecked()) {
+            std::vector<plot::WorldMark> marks;
+            for (const analysis::MarkedPoint& p : analysis::markedPoints(shownResults()))
+                marks.push_back({p.x, p.y, symbolOf(p.kind), p.label});
+            plot::addMarks(layer, view, marks);
+        }
+    } catch (const Failure&) {
+        // A range or spacing that is no number: nothing to read the picture by.
+    }
+    return layer;
+}
