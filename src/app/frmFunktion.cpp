@@ -10,7 +10,6 @@
 #include <QVBoxLayout>
 
 #include "app/frmHelpFKT.h"
-#include "app/frmHilfe.h"
 #include "app/frmWertetabelle.h"
 #include "app/plot_widget.h"
 #include "app/twips.h"

@@ -32,7 +32,6 @@ class QMenuBar;
 // The program's one window. Every control is a public member named as the control; an element
 // of a control array, lblP(30), is the member lblP_30 with the objectName "lblP(30)". The
 // module-level variables are inherited from SharedState, so handlers read NullpunktY directly.
-class frmHilfe;
 class frmHelpFKT;
 class frmWertetabelle;
 class QAction;
@@ -299,7 +298,7 @@ class frmFunktion : public QWidget, public SharedState {
     std::optional<QPointF> dragFrom_;  // where a left press on the plot began, in twips
     AnalysisPage analysisPage() const;
 
-    QPointer<frmHilfe> hilfe_;
+    QPointer<QWidget> hilfe_;  // the manual's window
     QPointer<frmWertetabelle> valueTable_;
     QAction* copyResultsAction_ = nullptr;
     QMenu* viewMenu_ = nullptr;

@@ -1,14 +1,15 @@
 // The two help windows: the manual and the short information with the function list.
 #include "app/frmFunktion.h"
 #include "app/frmHelpFKT.h"
-#include "app/frmHilfe.h"
+#include "app/manual_window.h"
 
 namespace {
 
-// Creates the window if it does not exist yet, then shows it without blocking the main window.
-template <typename Window>
-void showOnce(QPointer<Window>& window, const QIcon& icon) {
-    if (!window) window = new Window(icon);
+// Shows the window without blocking the main window, after making it if it does not exist yet.
+template <typename Window, typename Make>
+void showOnce(QPointer<Window>& window, Make make) {
+    if (!window) window = make();
+    if (!window) return;
     window->show();
     window->raise();
     window->activateWindow();
@@ -21,9 +22,18 @@ void frmFunktion::connectHelpHandlers() {
     connect(btHelpFKT, &QPushButton::clicked, this, [this] { btHelpFKT_Click(); });
 }
 
-void frmFunktion::btHilfe_Click() { showOnce(hilfe_, windowIcon()); }
+void frmFunktion::btHilfe_Click() {
+    showOnce(hilfe_, [this]() -> QWidget* {
+        QString failure;
+        QWidget* window = newManualWindow(windowIcon(), failure);
+        if (!window) dialogs.message(Dialogs::Icon::Stop, "Hilfe zu Polyskop", failure);
+        return window;
+    });
+}
 
-void frmFunktion::btHelpFKT_Click() { showOnce(helpFKT_, windowIcon()); }
+void frmFunktion::btHelpFKT_Click() {
+    showOnce(helpFKT_, [this] { return new frmHelpFKT(windowIcon()); });
+}
 
 void frmFunktion::showAbout() {
     dialogs.message(Dialogs::Icon::Info, "Über Polyskop",

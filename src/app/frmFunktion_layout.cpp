@@ -290,6 +290,7 @@ Qt::Alignment horizontal(Align a) {
 // Background and text colour in the roles the control paints them with.
 void paint(QWidget* w, QPalette::ColorRole backRole, QPalette::ColorRole textRole,
            const Look& look) {
+    if (!look.back && !look.text) return;  // the window's palette, inherited
     QPalette p = w->palette();
     if (look.back) p.setColor(backRole, colourOf(*look.back));
     if (look.text) p.setColor(textRole, colourOf(*look.text));

@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "app/frmHelpFKT.h"
-#include "app/frmHilfe.h"
+#include "manual_viewer/frmHilfe.h"
 #include "terms/functions.h"
 
 namespace {

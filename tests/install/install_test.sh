@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs Polyskop into a temporary prefix and checks what a desktop and the program need there:
-# the files in their places, a valid .desktop file and metainfo, and the manual found by a
-# program in the installed bin folder (polyskop-scenario put beside the installed polyskop).
+# the files in their places, a valid .desktop file and metainfo, and the manual viewer and the
+# manual found by a program in the installed bin folder (polyskop-scenario put beside the
+# installed polyskop).
 # Usage: install_test.sh BUILD_DIR SCENARIO_PROGRAM
 set -euo pipefail
 build=$1
@@ -10,7 +11,7 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
-for f in bin/polyskop share/polyskop/Polyskop.pdf share/applications/org.polyskop.polyskop.desktop \
+for f in bin/polyskop lib/polyskop/libpolyskop_manual_viewer.so share/polyskop/Polyskop.pdf share/applications/org.polyskop.polyskop.desktop \
          share/icons/hicolor/scalable/apps/polyskop.svg \
          share/metainfo/org.polyskop.polyskop.metainfo.xml; do
   [ -f "$prefix/$f" ] || { echo "missing after install: $f"; exit 1; }
@@ -25,3 +26,12 @@ expect WebBrowser1.visible "yes"
 expect lblHinweis.visible "no"
 SCN
 QT_QPA_PLATFORM=offscreen "$prefix/bin/$(basename "$scenario")" "$prefix/manual.scn"
+
+# Without the viewer library the program still starts; Hilfe says what is missing.
+rm "$prefix/lib/polyskop/libpolyskop_manual_viewer.so"
+cat > "$prefix/noviewer.scn" <<'SCN'
+click btHilfe
+expect message stop "Hilfe zu Polyskop" "Das Handbuch kann nicht angezeigt werden: Die Bibliothek libpolyskop_manual_viewer.so fehlt neben dem Programm und in ../lib/polyskop."
+expect windows " Polyskop für Funktionen bis 4. Grades und ihre grafische Darstellung"
+SCN
+QT_QPA_PLATFORM=offscreen "$prefix/bin/$(basename "$scenario")" "$prefix/noviewer.scn"

@@ -1,4 +1,4 @@
-#include "app/frmHilfe.h"
+#include "manual_viewer/frmHilfe.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -8,8 +8,8 @@
 #include <QWheelEvent>
 #include <algorithm>
 
-#include "app/manual_location.h"
 #include "app/twips.h"
+#include "manual_viewer/manual_location.h"
 
 namespace {
 constexpr double kZoomStep = 1.25;

@@ -1,4 +1,4 @@
-#include "app/manual_location.h"
+#include "manual_viewer/manual_location.h"
 
 #include <QDir>
 #include <QFileInfo>
