@@ -10,15 +10,6 @@
 
 namespace {
 
-// The analysis of x^4 - 5x^2 + 4 with its four curves over the grid.
-void drawFourCurves(frmFunktion& w) {
-    w.txtFKT1->setText("(X)^4-5*(X)^2+4");
-    w.txtFKT2->setText("4*(X)^3-10*(X)");
-    w.txtFKT3->setText("12*(X)^2-10");
-    w.txtFKT4->setText("24*(X)");
-    for (QPushButton* b : {w.btZ1, w.btZ2, w.btZ3, w.btZ4}) b->click();
-}
-
 void savePicture(benchmark::State& state, picture::Format format) {
     OffscreenWindow win;
     drawFourCurves(win.w);

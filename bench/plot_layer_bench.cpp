@@ -11,26 +11,10 @@
 
 namespace {
 
-void analyse(frmFunktion& w) {
-    w.txtA->setText("1");
-    w.txtC->setText("-5");
-    w.txtE->setText("4");
-    w.txtP01X->setText("1");
-    w.btStartKD->click();
-}
-
-void drawFourCurves(frmFunktion& w) {
-    w.txtFKT2->setText("4*(X)^3-10*(X)");
-    w.txtFKT3->setText("12*(X)^2-10");
-    w.txtFKT4->setText("24*(X)");
-    for (QPushButton* b : {w.btZ1, w.btZ2, w.btZ3, w.btZ4}) b->click();
-    QApplication::processEvents();
-}
-
 // The layer made from the window's state and painted over the square, as each repaint does.
 void BM_LayerOverDensestGrid(benchmark::State& state) {
     OffscreenWindow win;
-    analyse(win.w);
+    analyseManualExample(win.w);
     win.w.setSpacingText(win.w.txtXA, "0,0001");
     win.w.setSpacingText(win.w.txtYA, "0,0001");
     win.w.HilfslinienAus();
@@ -54,7 +38,7 @@ BENCHMARK(BM_LayerOverDensestGrid)->Unit(benchmark::kMillisecond);
 // and the layer repainted. The step back is not timed.
 void wheelZoom(benchmark::State& state, int notches) {
     OffscreenWindow win;
-    analyse(win.w);
+    analyseManualExample(win.w);
     drawFourCurves(win.w);
     if (notches < 0) win.w.lblBG_Wheel(1, 4000, 3000);
     for (auto _ : state) {
@@ -78,7 +62,7 @@ BENCHMARK(BM_WheelZoomOutWithGridAndFourCurves)->Unit(benchmark::kMillisecond);
 // with its layer over it.
 void BM_PanFrame(benchmark::State& state) {
     OffscreenWindow win;
-    analyse(win.w);
+    analyseManualExample(win.w);
     drawFourCurves(win.w);
     auto* surface = win.w.findChild<PlotWidget*>("surface");
     win.w.lblBG_MouseDown(Qt::LeftButton, Qt::NoModifier, 3502.5f, 3502.5f);

@@ -4,23 +4,16 @@
 // database) is measured by startup/startup_timer on a display.
 #include <QWidget>
 #include <cstdio>
-#include <fstream>
 #include <map>
 #include <memory>
 #include <string>
 
 #include "offscreen_window.h"
+#include "resident_memory.h"
 
 namespace {
 
 constexpr QSize kWindowSize(982, 569);  // the main window's, with its menu bar
-
-double residentMB() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmRSS:", 0) == 0) return std::stod(line.substr(6)) / 1024.0;
-    return 0;
-}
 
 template <class Build>
 void shownAndPainted(benchmark::State& state, Build build) {

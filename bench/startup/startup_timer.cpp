@@ -14,10 +14,11 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "resident_memory.h"
 
 namespace {
 
@@ -27,13 +28,6 @@ struct Start {
     double seconds;
     double residentMB;
 };
-
-double residentMB(pid_t pid) {
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmRSS:", 0) == 0) return std::atof(line.c_str() + 6) / 1024.0;
-    return 0;
-}
 
 unsigned long pixelAt(Display* display, Window window, int x, int y) {
     XImage* image = XGetImage(display, window, x, y, 1, 1, AllPlanes, ZPixmap);
@@ -66,7 +60,7 @@ Start measure(Display* display, const char* program) {
         std::this_thread::sleep_for(std::chrono::microseconds(200));
     const double seconds = std::chrono::duration<double>(Clock::now() - begin).count();
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
-    const Start s{seconds, residentMB(pid)};
+    const Start s{seconds, residentMB(std::to_string(pid))};
     kill(pid, SIGTERM);
     waitpid(pid, nullptr, 0);
     XSelectInput(display, root, NoEventMask);

@@ -8,8 +8,6 @@
 // The points of the result panel, to be marked on the curve of y.
 namespace analysis {
 
-enum class PointKind { Zero, Extreme, Inflection, Intercept };
-
 struct MarkedPoint {
     PointKind kind;
     double x, y;

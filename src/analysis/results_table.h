@@ -15,6 +15,20 @@ struct ShownResults {
     std::array<std::string, 3> kinds;    // lblMMPE1 .. lblMMPE3
 };
 
+// The kinds of point in the result panel, and the panel's rows of each kind, counted from P01 in
+// the order of ShownResults::fields: P01..P04, PE1..PE3, PW1, PW2, PY.
+enum class PointKind { Zero, Extreme, Inflection, Intercept };
+
+struct PanelGroup {
+    PointKind kind;
+    int firstRow, rows;
+};
+
+inline constexpr PanelGroup kPanelGroups[] = {{PointKind::Zero, 0, 4},
+                                              {PointKind::Extreme, 4, 3},
+                                              {PointKind::Inflection, 7, 2},
+                                              {PointKind::Intercept, 9, 1}};
+
 // Whether an analysis has left anything in the result panel.
 bool hasResults(const ShownResults& shown);
 

@@ -368,6 +368,8 @@ void installKeyPressHandler(QWidget* field, KeyPressHandler handler, Superscript
 
 std::string textOf(const QWidget* control) { return fieldText(control).toStdString(); }
 
+std::string termOf(const MemoField* field) { return field->text().toUpper().toStdString(); }
+
 QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }

@@ -149,5 +149,7 @@ int keyAscii(const QKeyEvent& event);
 QString fieldText(const QWidget* control);
 // The same as the pure code reads it, and a text of the pure code for a control.
 std::string textOf(const QWidget* control);
+// A function field's term as the curves, the value table and the trace evaluate it: upper case.
+std::string termOf(const MemoField* field);
 QString toQString(std::string_view text);
 void setFieldText(QWidget* control, const QString& text);

@@ -7,8 +7,8 @@ namespace {
 
 void zeichne(frmFunktion& w, const MemoField* field, const Label* swatch, plot::CurveKind kind,
              const QString& name) {
-    const plot::Curve curve{field->text().toUpper().toStdString(), kind,
-                            frmFunktion::backColour(swatch), textOf(w.cbStrich)};
+    const plot::Curve curve{termOf(field), kind, frmFunktion::backColour(swatch),
+                            textOf(w.cbStrich)};
     const int failure = plot::drawCurve(w.surface(), w.ranges(), curve, w.NullpunktY);
     if (failure == 0) return;
     w.setHourglass(false);

@@ -11,7 +11,7 @@ void frmFunktion::showValueTable() {
     std::vector<plot::TermColumn> columns;
     for (int i = 0; i < 5; ++i)
         if (!fields[i]->text().isEmpty())
-            columns.push_back({headings[i], fields[i]->text().toUpper().toStdString(), i > 0});
+            columns.push_back({headings[i], termOf(fields[i]), i > 0});
     // The step of the X grid, its names such as "Pi/2" written as their number.
     QString step = txtXA->currentText();
     try {

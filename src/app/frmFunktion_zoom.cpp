@@ -107,8 +107,8 @@ void frmFunktion::lblBG_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifier
             painter_->setShift(QPointF(x - dragFrom_->x(), y - dragFrom_->y()) /
                                plot::kTwipsPerPixel);
         } else if ((buttons & Qt::RightButton) && (keys & Qt::ControlModifier)) {
-            const std::string term = txtFKT1->text().toUpper().toStdString();
-            if (const auto caption = plot::traceReadout(ranges(), textOf(lblZoom), term, x))
+            if (const auto caption =
+                    plot::traceReadout(ranges(), textOf(lblZoom), termOf(txtFKT1), x))
                 lblPo->setText(toQString(*caption));
         } else if (buttons & Qt::RightButton) {
             lblPo->setText(toQString(plot::readout(ranges(), textOf(lblZoom), x, y)));

@@ -1,11 +1,13 @@
 #include "app/picture_files.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <QBuffer>
 #include <QFileInfo>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSet>
 
 #include "app/picture_painter.h"
 #include "app/svg_device.h"
@@ -27,14 +29,21 @@ constexpr Ending kEndings[] = {{Format::Png, "png", "PNG-Bild (*.png)"},
 // The square's side in screen pixels, the unit of the vector formats.
 constexpr double kSide = double(plot::kSquareSide) / plot::kTwipsPerPixel;
 
-// The image with a table of its colours, where it has no more than 256 of them.
+// The image with a table of its colours, where it has no more than 256 of them. Neighbouring
+// pixels mostly share their colour, so the few colours seen are searched only at a change.
 QImage exactlyIndexed(const QImage& image) {
-    QSet<QRgb> colours;
-    for (int y = 0; y < image.height(); ++y) {
+    std::vector<QRgb> colours;
+    QRgb last = 0;
+    const int width = image.width(), height = image.height();
+    for (int y = 0; y < height; ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            if (colours.size() <= 256) colours.insert(row[x]);
-        if (colours.size() > 256) return image;
+        for (int x = 0; x < width; ++x) {
+            if (row[x] == last && !colours.empty()) continue;
+            last = row[x];
+            if (std::find(colours.begin(), colours.end(), last) != colours.end()) continue;
+            if (colours.size() == 256) return image;
+            colours.push_back(last);
+        }
     }
     return image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
 }

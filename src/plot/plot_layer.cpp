@@ -29,8 +29,6 @@ long long multipleFor(double distance, double need, long long base = 1) {
             if (m * f * distance >= need || m * f > 1000000000LL) return m * f;
 }
 
-double between(double v, double lo, double hi) { return std::clamp(v, lo, hi); }
-
 struct Axis {
     double origin;  // twips of world 0 on this axis, as the grid counts from it
     double step;    // twips of one spacing (negative upwards for y)
@@ -84,8 +82,8 @@ Layer axisNumbers(const LayerView& v) {
         return layer;
 
     // The axes, or the edges nearest to them when they lie outside the square.
-    const double axisY = between(v.nullpunktY, kSquareTop, kSquareBottom);
-    const double axisX = between(v.nullpunktX, kSquareLeft, kSquareRight);
+    const double axisY = std::clamp<double>(v.nullpunktY, kSquareTop, kSquareBottom);
+    const double axisX = std::clamp<double>(v.nullpunktX, kSquareLeft, kSquareRight);
     const bool numbersAbove = axisY + kTick + kGap + kNumberHeight > kSquareBottom;
     const bool numbersRight = axisX - kTick - kGap - 4 * kNumberHeight < kSquareLeft;
 

@@ -26,6 +26,12 @@ int viewDecimals(double dx) {
     return numtext::toInt32(n);
 }
 
+// The decimals of the readout at a zoom factor: one more than the factor has places.
+int readoutDecimals(const std::string& zoomCaption) {
+    const double factor = numtext::toInt32(numtext::parse(zoomCaption));
+    return numtext::toInt32(log10Of(factor) + 1);
+}
+
 }  // namespace
 
 WorldPoint clickToWorld(const Ranges& r, float x, float y) {
@@ -45,37 +51,46 @@ std::string readout(const Ranges& r, const std::string& zoomCaption, float x, fl
     WorldPoint p = clickToWorld(r, x, y);
     p.x = numtext::roundTo(p.x, 8);
     p.y = numtext::roundTo(p.y, 8);
-    const double factor = numtext::toInt32(numtext::parse(zoomCaption));
-    const int decimals = numtext::toInt32(log10Of(factor) + 1);
-    return pointCaption(p.x, p.y, decimals);
+    return pointCaption(p.x, p.y, readoutDecimals(zoomCaption));
 }
+
+namespace {
+
+// The new view around p rounded to the decimals: halfX and halfY on either side of it, with the
+// new spacings, the caption of p and the zoom factor.
+ZoomStep viewAround(WorldPoint p, int decimals, double halfX, double halfY, double spacingX,
+                    double spacingY) {
+    ZoomStep step;
+    step.caption = pointCaption(p.x, p.y, decimals);
+    const double cx = numtext::roundTo(p.x, decimals), cy = numtext::roundTo(p.y, decimals);
+    step.xa = numtext::format(spacingX);
+    step.ix1 = numtext::format(cx - halfX);
+    step.ix2 = numtext::format(cx + halfX);
+    step.ya = numtext::format(spacingY);
+    step.iy1 = numtext::format(cy - halfY);
+    step.iy2 = numtext::format(cy + halfY);
+    step.factor = numtext::formatThousands(checkFinite(1 / spacingX));
+    return step;
+}
+
+}  // namespace
 
 ZoomStep zoom(const Ranges& r, const std::string& xa, const std::string& ya, float x, float y) {
     const WorldPoint p = clickToWorld(r, x, y);
     const double dx = numtext::parse(xa), dy = numtext::parse(ya);
     const int decimals = viewDecimals(dx);
-
-    ZoomStep step;
-    step.caption = pointCaption(p.x, p.y, decimals);
     if (dx < smallestSpacing || dy < smallestSpacing) {
-        step.refused = true;
-        return step;
+        ZoomStep refused;
+        refused.caption = pointCaption(p.x, p.y, decimals);
+        refused.refused = true;
+        return refused;
     }
-    const double cx = numtext::roundTo(p.x, decimals), cy = numtext::roundTo(p.y, decimals);
-    step.xa = numtext::format(dx / 10);
-    step.ix1 = numtext::format(cx - dx);
-    step.ix2 = numtext::format(cx + dx);
-    step.ya = numtext::format(dy / 10);
-    step.iy1 = numtext::format(cy - dy);
-    step.iy2 = numtext::format(cy + dy);
-    step.factor = numtext::formatThousands(checkFinite(1 / (dx / 10)));
-    return step;
+    return viewAround(p, decimals, dx, dy, dx / 10, dy / 10);
 }
 
 std::optional<std::string> traceReadout(const Ranges& r, const std::string& zoomCaption,
                                         const std::string& yTerm, float x) {
-    const double factor = numtext::toInt32(numtext::parse(zoomCaption));
-    const int decimals = numtext::toInt32(log10Of(factor) + 1);
+    const int decimals = readoutDecimals(zoomCaption);
     // y at the x that the caption shows, so that the pair read off lies on the curve.
     const double wx = numtext::roundTo(numtext::roundTo(clickToWorld(r, x, 0).x, 8), decimals);
     try {
@@ -92,18 +107,7 @@ std::optional<ZoomStep> zoomOut(const Ranges& r, const std::string& xa, const st
     const WorldPoint p = clickToWorld(r, x, y);
     const double dx = checkFinite(numtext::parse(xa) * 10),
                  dy = checkFinite(numtext::parse(ya) * 10);
-    const int decimals = viewDecimals(dx);
-    ZoomStep step;
-    step.caption = pointCaption(p.x, p.y, decimals);
-    const double cx = numtext::roundTo(p.x, decimals), cy = numtext::roundTo(p.y, decimals);
-    step.xa = numtext::format(dx);
-    step.ix1 = numtext::format(cx - 10 * dx);
-    step.ix2 = numtext::format(cx + 10 * dx);
-    step.ya = numtext::format(dy);
-    step.iy1 = numtext::format(cy - 10 * dy);
-    step.iy2 = numtext::format(cy + 10 * dy);
-    step.factor = numtext::formatThousands(checkFinite(1 / dx));
-    return step;
+    return viewAround(p, viewDecimals(dx), 10 * dx, 10 * dy, dx, dy);
 }
 
 PanStep pan(const Ranges& r, const std::string& xa, float dx, float dy) {
