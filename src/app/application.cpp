@@ -3,11 +3,15 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStyle>
 #include <QTranslator>
+
+#include "app/deferred_icon_style.h"
 
 void setUpApplication(QApplication& app) {
     QApplication::setApplicationName("Polyskop");
     QGuiApplication::setDesktopFileName("org.polyskop.polyskop");
+    QApplication::setStyle(new DeferredIconStyle(QApplication::style()->name()));
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     auto* translator = new QTranslator(&app);
     if (translator->load(QLocale(QLocale::German), "qtbase", "_",

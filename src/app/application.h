@@ -5,5 +5,6 @@ class QApplication;
 // What every program that shows the window sets up first: the application's name (the title of
 // message boxes), its desktop file name (shells show its icon and group its windows by it), and
 // Qt's German translations, so that the toolkit's own texts (the colour dialog, the fields'
-// context menus) are German like the rest.
+// context menus) are German like the rest; and the desktop's style, with the menu bar's
+// extension arrow read only when it is painted.
 void setUpApplication(QApplication& app);
