@@ -10,10 +10,10 @@ PlotWidget::PlotWidget(QWidget* parent) : QWidget(parent) {
     const int left = toPixels(plot::kSquareLeft), top = toPixels(plot::kSquareTop);
     setGeometry(left, top, toPixels(plot::kSquareRight) - left + 1,
                 toPixels(plot::kSquareBottom) - top + 1);
-    ensureImage();
 }
 
-// The backing image at the device's resolution; a new resolution paints the picture anew.
+// The backing image at the device's resolution, made when the first primitive arrives; a new
+// resolution paints the picture anew.
 void PlotWidget::ensureImage() {
     const double ratio = devicePixelRatioF();
     const QSize size(std::lround(width() * ratio), std::lround(height() * ratio));
@@ -32,8 +32,7 @@ void PlotWidget::clear() {
     retained_.clear();
     strokes_.reset();
     if (painter_.isActive()) painter_.end();
-    ensureImage();
-    image_.fill(Qt::transparent);
+    if (!image_.isNull()) image_.fill(Qt::transparent);
     scheduleUpdate();
 }
 
@@ -49,11 +48,15 @@ void PlotWidget::point(float x, float y, Colour colour) {
 
 // The primitive just retained, painted into the backing image at once.
 void PlotWidget::paintLatest() {
-    if (!strokes_) {
-        painter_.begin(&image_);
-        strokes_.emplace(painter_, ratio_, true);
+    if (image_.isNull()) {
+        ensureImage();  // paints every primitive retained, the latest among them
+    } else {
+        if (!strokes_) {
+            painter_.begin(&image_);
+            strokes_.emplace(painter_, ratio_, true);
+        }
+        strokes_->paint(retained_.primitives().back());
     }
-    strokes_->paint(retained_.primitives().back());
     scheduleUpdate();
 }
 
@@ -73,9 +76,11 @@ void PlotWidget::paintEvent(QPaintEvent*) {
     updatePending_ = false;
     strokes_.reset();
     if (painter_.isActive()) painter_.end();
-    ensureImage();
     QPainter p(this);
     p.translate(shift_);
-    p.drawImage(QRectF(rect()), image_);
+    if (!image_.isNull()) {
+        ensureImage();
+        p.drawImage(QRectF(rect()), image_);
+    }
     if (layerOf_) PicturePainter(p, 1, true).paintLayer(layerOf_());
 }

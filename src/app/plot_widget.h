@@ -12,10 +12,10 @@
 
 // The window's drawing surface: a child widget over the plot square that retains every primitive
 // drawn since the last clear, for the picture files and the printed page, and keeps a backing
-// image of them, so a repaint shows the picture again. Primitives come in window twips and are
-// painted when they arrive, through the one draw path; nothing outside the square is painted.
-// The square's edges belong to it: a line on the right or bottom edge (x = 7125 or y = 8145
-// twips) is the pixel just inside them. Mouse events pass through to the control below.
+// image of them from the first one on, so a repaint shows the picture again. Primitives come in
+// window twips and are painted when they arrive, through the one draw path; nothing outside the
+// square is painted. The square's edges belong to it: a line on the right or bottom edge (x = 7125
+// or y = 8145 twips) is the pixel just inside them. Mouse events pass through to the control below.
 class PlotWidget : public QWidget, public Surface {
     Q_OBJECT
   public:
