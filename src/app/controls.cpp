@@ -83,16 +83,23 @@ void Button::paintEvent(QPaintEvent*) {
     p.drawControl(QStyle::CE_PushButton, option);
     QRect area = rect().adjusted(2, 1, -2, -1);
     if (isDown()) area.translate(1, 1);
-    // A caption that does not fit even when wrapped is drawn a little smaller.
     const int flags = Qt::AlignCenter | Qt::TextWordWrap;
-    QFont font = p.font();
-    while (font.pointSizeF() > 6 &&
-           QFontMetrics(font).boundingRect(area, flags, caption).height() > area.height()) {
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    }
-    p.setFont(font);
+    p.setFont(captionFont(p.font(), area, flags, caption));
     style()->drawItemText(&p, area, flags, option.palette, isEnabled(), caption,
                           QPalette::ButtonText);
+}
+
+// A caption that does not fit even when wrapped is drawn a little smaller.
+QFont Button::captionFont(const QFont& font, const QRect& area, int flags, const QString& caption) {
+    if (fit_ && fit_->caption == caption && fit_->font == font && fit_->area == area.size())
+        return fit_->fitted;
+    QFont fitted = font;
+    while (fitted.pointSizeF() > 6 &&
+           QFontMetrics(fitted).boundingRect(area, flags, caption).height() > area.height()) {
+        fitted.setPointSizeF(fitted.pointSizeF() - 0.5);
+    }
+    fit_ = Fit{caption, font, area.size(), fitted};
+    return fitted;
 }
 
 void TextField::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "keys/key_filters.h"
@@ -52,6 +53,18 @@ class Button : public QPushButton {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QFont captionFont(const QFont& font, const QRect& area, int flags, const QString& caption);
+
+    // The last caption fitted, so that a repaint (a hover, a press) lays it out only once.
+    struct Fit {
+        QString caption;
+        QFont font;
+        QSize area;
+        QFont fitted;
+    };
+    std::optional<Fit> fit_;
 };
 
 // A single-line text field.
