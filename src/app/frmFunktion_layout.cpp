@@ -287,6 +287,16 @@ Qt::Alignment horizontal(Align a) {
                                : Qt::AlignLeft;
 }
 
+// The control's own font, set before its text, so that the text is laid out in it only once.
+template <class Widget>
+Widget* withFont(Widget* w, const Look& look) {
+    if (look.toolkit)
+        w->setFont(toolkitFont());
+    else if (look.points > 0)
+        w->setFont(bold(look.points));
+    return w;
+}
+
 // Background and text colour in the roles the control paints them with.
 void paint(QWidget* w, QPalette::ColorRole backRole, QPalette::ColorRole textRole,
            const Look& look) {
@@ -308,7 +318,7 @@ struct Make {
     const QString caption = QString::fromUtf8(c.caption);
 
     QWidget* operator()(Label* F::*) const {
-        auto* l = new Label(parent);
+        auto* l = withFont(new Label(parent), c.look);
         l->setText(caption);
         l->setAlignment(horizontal(c.look.align) | Qt::AlignTop);
         if (c.look.back) l->setAutoFillBackground(true);
@@ -320,26 +330,26 @@ struct Make {
         return l;
     }
     QWidget* operator()(TextField* F::*) const {
-        auto* t = new TextField(parent);
+        auto* t = withFont(new TextField(parent), c.look);
         t->setText(caption);
         t->setAlignment(horizontal(c.look.align) | Qt::AlignVCenter);
         paint(t, QPalette::Base, QPalette::Text, c.look);
         return t;
     }
     QWidget* operator()(MemoField* F::*) const {
-        auto* m = new MemoField(parent);
+        auto* m = withFont(new MemoField(parent), c.look);
         paint(m, QPalette::Base, QPalette::Text, c.look);
         return m;
     }
     QWidget* operator()(QPushButton* F::*) const { return button(parent, caption, c.look); }
     QWidget* operator()(QRadioButton* F::*) const {
-        auto* o = new QRadioButton(parent);
+        auto* o = withFont(new QRadioButton(parent), c.look);
         pressOnEnter(o);
         return o;
     }
     // A drop-down list with an edit field; typed text is never added to the items.
     QWidget* operator()(QComboBox* F::*) const {
-        auto* list = new ListField(parent);
+        auto* list = withFont(new ListField(parent), c.look);
         list->setEditable(true);
         list->setInsertPolicy(QComboBox::NoInsert);
         list->setCompleter(nullptr);
@@ -348,18 +358,19 @@ struct Make {
         return list;
     }
     QWidget* operator()(QCheckBox* F::*) const {
-        auto* box = new QCheckBox(parent);
+        auto* box = withFont(new QCheckBox(parent), c.look);
         pressOnEnter(box);
         return box;
     }
     QWidget* operator()(QFrame* F::*) const {
-        auto* frame = new QFrame(parent);
+        auto* frame = withFont(new QFrame(parent), c.look);
         frame->setFrameShape(QFrame::NoFrame);
         return frame;
     }
 
     static QPushButton* button(QWidget* parent, const QString& caption, const Look& look) {
-        auto* b = new Button(caption, parent);
+        auto* b = withFont(new Button(parent), look);
+        b->setText(caption);
         b->setAutoDefault(false);
         pressOnEnter(b);
         if (look.noFocus) b->setFocusPolicy(Qt::NoFocus);
@@ -368,15 +379,11 @@ struct Make {
     }
 };
 
-void place(QWidget* w, const char* name, Box box, const char* tip, const Look& look) {
+void place(QWidget* w, const char* name, Box box, const char* tip) {
     w->setObjectName(QString::fromUtf8(name));
     w->setGeometry(pixelBox(box.left, box.top, box.width, box.height));
     w->setProperty(kTwipsProperty, QRect(box.left, box.top, box.width, box.height));
     if (*tip) w->setToolTip(QString::fromUtf8(tip));
-    if (look.toolkit)
-        w->setFont(toolkitFont());
-    else if (look.points > 0)
-        w->setFont(bold(look.points));
 }
 
 // The element index of a control array's member: lblP(30) is element 30 of lblP.
@@ -395,7 +402,7 @@ void frmFunktion::buildControls() {
     for (const Control& c : kControls) {
         QWidget* parent = c.look.inFrame ? static_cast<QWidget*>(frame1) : client_;
         QWidget* w = std::visit(Make{parent, c}, c.member);
-        place(w, c.name, {c.left, c.top, c.width, c.height}, c.tip, c.look);
+        place(w, c.name, {c.left, c.top, c.width, c.height}, c.tip);
         std::visit(
             [this, w](auto member) {
                 this->*member = static_cast<std::remove_reference_t<decltype(this->*member)>>(w);
@@ -410,7 +417,7 @@ void frmFunktion::buildControls() {
         const Look look{.back = k.colour, .points = k.points, .noFocus = true};
         QPushButton* key = Make::button(client_, toQString(k.caption), look);
         const std::string name(k.button), tip(k.tooltip);
-        place(key, name.c_str(), {k.left, k.top, k.width, k.height}, tip.c_str(), look);
+        place(key, name.c_str(), {k.left, k.top, k.width, k.height}, tip.c_str());
     }
 
     ob1->setChecked(true);
