@@ -2,6 +2,7 @@
 
 #include <QIconEngine>
 #include <QPainter>
+#include <QPointer>
 #include <optional>
 
 namespace {
@@ -29,11 +30,11 @@ class DeferredIconEngine : public QIconEngine {
 
   private:
     const QIcon& real() {
-        if (!real_) real_ = base_->standardIcon(icon_);
+        if (!real_) real_ = base_ ? base_->standardIcon(icon_) : QIcon();
         return *real_;
     }
 
-    const QStyle* base_;  // the application's style, which outlives its icons' use
+    QPointer<const QStyle> base_;  // gone if the application's style is replaced
     QStyle::StandardPixmap icon_;
     std::optional<QIcon> real_;
 };
