@@ -121,55 +121,97 @@ std::string formatThousands(double value) {
     return (d.negative && intPart != "0" ? "-" : "") + grouped;
 }
 
-double parse(std::string_view text) {
+namespace {
+
+bool isDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+
+// "1.000" or "12.345.678": the points group the digits in threes after a first group of one to
+// three digits that does not start with 0.
+bool groupsThousands(std::string_view run) {
+    std::size_t first = run.find('.');
+    if (first == 0 || first > 3 || run[0] == '0') return false;
+    for (std::size_t at = first; at < run.size(); at += 4)
+        if (run[at] != '.' || at + 4 > run.size() ||
+            run.substr(at + 1, 3).find('.') != std::string_view::npos)
+            return false;
+    return true;
+}
+
+std::string withoutPoints(std::string_view run) {
+    std::string digits;
+    for (char c : run)
+        if (c != '.') digits.push_back(c);
+    return digits;
+}
+
+}  // namespace
+
+long long decimalMagnitude(const DecimalText& d) {
+    const std::string digits = d.integer + d.fraction;
+    const std::size_t lead = digits.find_first_not_of('0');
+    if (lead == std::string::npos) return std::numeric_limits<long long>::min();
+    return d.exponent + static_cast<long long>(d.integer.size()) - static_cast<long long>(lead);
+}
+
+DecimalText readDecimal(std::string_view text) {
     auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
     while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
 
-    std::string plain;  // the number in C notation for from_chars
+    DecimalText d;
     std::size_t i = 0;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    bool digits = false;
-    for (; i < text.size() && (std::isdigit(static_cast<unsigned char>(text[i])) || text[i] == '.');
-         ++i) {
-        if (text[i] == '.') continue;  // thousands separator
-        plain.push_back(text[i]);
-        digits = true;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) d.negative = text[i++] == '-';
+    std::size_t runEnd = i;
+    while (runEnd < text.size() && (isDigit(text[runEnd]) || text[runEnd] == '.')) ++runEnd;
+    const std::string_view run = text.substr(i, runEnd - i);
+    i = runEnd;
+    bool decimalSeparatorSeen = false;
+    if (run.find('.') == std::string_view::npos || groupsThousands(run)) {
+        d.integer = withoutPoints(run);
+    } else {
+        const std::size_t point = run.find('.');
+        if (run.find('.', point + 1) != std::string_view::npos)
+            throw Failure(failure::TypeMismatch);
+        d.integer = run.substr(0, point);
+        d.fraction = run.substr(point + 1);
+        decimalSeparatorSeen = true;
     }
-    if (i < text.size() && text[i] == ',') {
-        plain.push_back('.');
-        for (++i; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
-            plain.push_back(text[i]);
-            digits = true;
-        }
-    }
-    if (!digits) throw Failure(failure::TypeMismatch);
+    if (!decimalSeparatorSeen && i < text.size() && text[i] == ',')
+        for (++i; i < text.size() && isDigit(text[i]); ++i) d.fraction.push_back(text[i]);
+    if (d.integer.empty() && d.fraction.empty()) throw Failure(failure::TypeMismatch);
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        plain.push_back('e');
         ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) plain.push_back(text[i++]);
+        bool negativeExponent = false;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            negativeExponent = text[i++] == '-';
+        constexpr long long limit = 1'000'000'000'000;
         bool expDigits = false;
-        for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
-            plain.push_back(text[i]);
+        for (; i < text.size() && isDigit(text[i]); ++i) {
+            d.exponent = std::min(limit, d.exponent * 10 + (text[i] - '0'));
             expDigits = true;
         }
         if (!expDigits) throw Failure(failure::TypeMismatch);
+        if (negativeExponent) d.exponent = -d.exponent;
     }
     if (i != text.size()) throw Failure(failure::TypeMismatch);
+    return d;
+}
 
+double parse(std::string_view text) {
+    const DecimalText d = readDecimal(text);
+    // The number in C notation for from_chars.
+    const std::string plain =
+        (d.integer.empty() ? "0" : d.integer) + "." + d.fraction + "e" + std::to_string(d.exponent);
     double value = 0;
     auto res = std::from_chars(plain.data(), plain.data() + plain.size(), value);
     if (res.ec == std::errc::result_out_of_range) {
         // Underflow reads as zero; overflow is failure 6.
-        auto dot = plain.find('e');
-        bool tiny = dot != std::string::npos && plain[dot + 1] == '-';
-        if (!tiny) throw Failure(failure::Overflow);
+        if (decimalMagnitude(d) > 0) throw Failure(failure::Overflow);
         value = 0;
     } else if (res.ec != std::errc() || res.ptr != plain.data() + plain.size()) {
         throw Failure(failure::TypeMismatch);
     }
-    return negative ? -value : value;
+    return d.negative ? -value : value;
 }
 
 std::int32_t toInt32(double value) {

@@ -87,6 +87,26 @@ TEST(NumberText, ReadingGermanNotation) {
         EXPECT_EQ(parse(format(x)), std::stod(formatForTerm(x)));
 }
 
+TEST(NumberText, APointGroupsThousandsOnlyInThreesElseItIsTheDecimalSeparator) {
+    EXPECT_EQ(parse("0.25"), 0.25);
+    EXPECT_EQ(parse("1.5"), 1.5);
+    EXPECT_EQ(parse("1.000"), 1000);
+    EXPECT_EQ(parse("1.000.000,5"), 1000000.5);
+    EXPECT_EQ(parse("12.345.678,5"), 12345678.5);
+    EXPECT_EQ(parse("12.34"), 12.34);
+    EXPECT_EQ(parse("1.2345"), 1.2345);
+    EXPECT_EQ(parse("-0.5"), -0.5);
+    EXPECT_EQ(parse(",5"), 0.5);
+    EXPECT_EQ(parse("1.000,25"), 1000.25);
+    EXPECT_EQ(parse("0.500"), 0.5);  // no grouping starts with a 0
+    EXPECT_EQ(parse(".5"), 0.5);
+    EXPECT_EQ(parse("1234.5"), 1234.5);
+    EXPECT_EQ(parse("1.5E3"), 1500);
+    // A decimal point leaves no room for a comma or a second point.
+    for (auto text : {"1.5,3", "1.2.3", "1.000.5", "1.00,5", "."})
+        EXPECT_EQ(failureOf(text), failure::TypeMismatch) << text;
+}
+
 TEST(NumberText, RejectsWhatIsNotANumber) {
     for (auto text : {"", " ", "-", "+", ",", "#", "Pi", "1,2,3", "1,5.3", "1E", "1E+", "--1",
                       "1 2", "5-", "0x10", "inf", "nan"})
