@@ -19,6 +19,15 @@ TEST(Calculator, ValuesAndTheValueInPointForm) {
     EXPECT_EQ(calculate("(X)*2", "1-2").result, "-2");
 }
 
+TEST(Calculator, ReadsTheDecimalCommaOfTheTermsTheProgramWrites) {
+    EXPECT_EQ(calculate("0,25*(X)^4-2*(X)^2", "2").result, "-4");
+    EXPECT_EQ(calculate("2,5*3", "").result, "7,5");
+    EXPECT_EQ(calculate(",5+2,", "").result, "2,5");
+    auto c = calculate("-0,003*(X)^3+1,5", "-1,5");
+    EXPECT_EQ(c.result, "1,510125");
+    EXPECT_FALSE(c.box);
+}
+
 TEST(Calculator, Verdicts) {
     auto c = calculate("", "1");
     EXPECT_EQ(c.result, "Eingabefeld ist leer");
@@ -33,9 +42,9 @@ TEST(Calculator, Verdicts) {
         EXPECT_FALSE(c.box) << failing;
         EXPECT_TRUE(c.focusTerm);
     }
-    // The check knows no exponent letter and no decimal comma.
+    // The check knows no exponent letter, and no comma outside a number.
     EXPECT_EQ(calculate("2E3", "").box, "E");
-    c = calculate("2,5*3", "");
+    c = calculate("SIN(,)", "");
     EXPECT_EQ(c.box, ",");
     EXPECT_EQ(c.result, terms::kFormelFehler);
     // More brackets than the check's counter holds: its overflow, without a box.
