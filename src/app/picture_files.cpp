@@ -57,20 +57,18 @@ QStringList fileFilters() {
 }
 
 Format formatOf(const QString& path, const QString& chosenFilter) {
-    for (const Ending& e : kEndings)
-        if (chosenFilter == e.filter) return e.format;
     const QString suffix = QFileInfo(path).suffix().toLower();
     for (const Ending& e : kEndings)
         if (suffix == e.suffix) return e.format;
+    for (const Ending& e : kEndings)
+        if (chosenFilter == e.filter) return e.format;
     return Format::Png;
 }
 
 QString withEnding(const QString& path, Format format) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     for (const Ending& e : kEndings)
-        if (suffix == e.suffix) return path;
-    for (const Ending& e : kEndings)
-        if (e.format == format) return path + "." + e.suffix;
+        if (e.format == format && suffix != e.suffix) return path + "." + e.suffix;
     return path;
 }
 

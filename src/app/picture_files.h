@@ -20,9 +20,10 @@ enum class Format { Png, Svg, Pdf };
 
 // The file dialog's filters, in this order.
 QStringList fileFilters();
-// The format by the chosen filter, or else by the name's ending; PNG when neither says.
+// The format by the name's ending (.png, .svg, .pdf in any case), or else by the chosen filter;
+// PNG when neither says.
 Format formatOf(const QString& path, const QString& chosenFilter);
-// The path with the format's ending added, when it has no ending of the three.
+// The path with the format's ending added, unless it already ends so.
 QString withEnding(const QString& path, Format format);
 
 // PNG at 4 pixels a screen pixel, crisp on paper and projectors.
