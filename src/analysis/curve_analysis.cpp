@@ -154,7 +154,7 @@ class Run {
         std::array<std::string, 2> shown;
         for (std::size_t i = 0; i < 2; ++i)
             shown[i] = slots[i].empty() ? "" : format4(numtext::parse(slots[i]));
-        const std::vector<std::size_t> rows = inflectionSlots(shown);
+        const std::vector<std::size_t> rows = inflectionSlots(shown, shared().abl.abl2);
         for (std::size_t i = 0; i < 2; ++i)
             slotRow(rowX(Field::PW1X, static_cast<int>(i)), i < rows.size() ? slots[rows[i]] : "",
                     yAt);

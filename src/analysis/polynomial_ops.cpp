@@ -16,6 +16,12 @@ double valueAt(const Polynomial& p, double x) {
     return (((p.a * x + p.b) * x + p.c) * x + p.d) * x + p.e;
 }
 
+double leadingCoefficient(const Polynomial& p) {
+    for (double v : {p.a, p.b, p.c, p.d})
+        if (v != 0) return v;
+    return p.e;
+}
+
 Polynomial derivative(const Polynomial& p) { return {0, 4 * p.a, 3 * p.b, 2 * p.c, p.d}; }
 
 bool zeroWithinRounding(const Polynomial& p, double x) {

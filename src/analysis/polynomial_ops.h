@@ -12,6 +12,9 @@ int degree(const Polynomial& p);
 // p(x) by Horner's scheme.
 double valueAt(const Polynomial& p, double x);
 
+// The coefficient of the highest power that is not 0 (0 for the zero polynomial).
+double leadingCoefficient(const Polynomial& p);
+
 // The coefficients of p'.
 Polynomial derivative(const Polynomial& p);
 

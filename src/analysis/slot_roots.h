@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "analysis/derivative_terms.h"
+
 namespace analysis {
 
 // A root among a solver's slots, as the result rows would show them: the first slot that
@@ -19,8 +21,9 @@ struct SlotRoot {
 std::vector<SlotRoot> slotRoots(std::span<const std::string> shown);
 
 // The slots of the inflection points among the two roots of y'' (QuadGlei(Abl2A, Abl2B,
-// Abl2C), each as its row shows it): y'' changes sign only at a root of odd multiplicity, so a
-// root shown twice (a double root, as of 12x^2) is none.
-std::vector<std::size_t> inflectionSlots(std::span<const std::string> shown);
+// Abl2C), each as its row shows it). Two simple real roots are two sign changes, however close
+// they lie, even when both rows show the same x. Otherwise y'' changes sign only at a root of
+// odd multiplicity, so a root shown twice (a double root, as of 12x^2) is none.
+std::vector<std::size_t> inflectionSlots(std::span<const std::string> shown, const Abl2& y2);
 
 }  // namespace analysis

@@ -3,6 +3,9 @@
 // against a reference that uses none of the program's code.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
+#include <random>
 #include <vector>
 
 #include "judge.h"
@@ -93,6 +96,95 @@ TEST(CurveAnalysisTruth, P01IsCheckedBeforeTheDivision) {
     p = panelAfterRun({"1", "", "-5", "", "4"}, "#");
     EXPECT_EQ(zeros(p), "(#;0)(;)(;)(;)");
     EXPECT_TRUE(p.messages.empty());
+}
+
+// Two extreme points or two inflection points closer than the four decimals show: both are
+// listed, the extreme points labelled by the way y' changes sign.
+TEST(CurveAnalysisTruth, BothPointsOfAClosePair) {
+    // A maximum at 0 and a minimum at -0,0000084.
+    Panel p = panelAfterRun({"", "-189,3", "-0,002385", "", "859,5"});
+    EXPECT_EQ(extremes(p), "(0,0000;859,5000)max(0,0000;859,5000)min(;)");
+    EXPECT_EQ(inflections(p), "(0,0000;859,5000)(;)");
+    // Inflection points at 0 and -0,0000021, and at 0 and -0,0000384.
+    p = panelAfterRun({"537,6", "0,002225", "", "0,002706", "0,05926"});
+    EXPECT_EQ(extremes(p), "(-0,0108;0,0592)min(;)(;)");
+    EXPECT_EQ(inflections(p), "(0,0000;0,0593)(0,0000;0,0593)");
+    p = panelAfterRun({"-104,5", "-0,008024", "", "0,01542", ""});
+    EXPECT_EQ(extremes(p), "(0,0333;0,0004)max(;)(;)");
+    EXPECT_EQ(inflections(p), "(0,0000;0,0000)(0,0000;0,0000)");
+    // The quartic's pair -0,0000067 and 0, which its solver rounds to 0 twice.
+    p = panelAfterRun({"1", "1", "0,00001", "", ""});
+    EXPECT_EQ(extremes(p), "(-0,75;-0,1055)min(0;0,0000)max(0;0,0000)min");
+    EXPECT_TRUE(p.messages.empty());
+}
+
+// Whether the rows show each of the points exactly once, with its x and y to four decimals and
+// its kind. Rows of a close pair can show the same x, so each point takes a row of its own.
+bool showsEach(const std::vector<std::string>& xs, const std::vector<std::string>& ys,
+               const std::vector<std::string>& kinds, const std::vector<reference::Point>& points) {
+    const auto number = [](std::string text) {
+        for (char& c : text)
+            if (c == ',') c = '.';
+        return std::strtold(text.c_str(), nullptr);
+    };
+    const auto fourDecimals = [](long double shown, long double exact) {
+        return std::fabs(shown - exact) <= 5e-5L + 1e-9L * (1 + std::fabs(exact));
+    };
+    std::vector<bool> taken(xs.size(), false);
+    std::size_t rows = 0;
+    for (const std::string& x : xs) rows += !x.empty();
+    if (rows != points.size()) return false;
+    for (const reference::Point& point : points) {
+        bool found = false;
+        for (std::size_t r = 0; r < xs.size() && !found; ++r) {
+            found = !taken[r] && !xs[r].empty() && fourDecimals(number(xs[r]), point.x) &&
+                    fourDecimals(number(ys[r]), point.y) &&
+                    (kinds.empty() || kinds[r] == point.kind);
+            taken[r] = taken[r] || found;
+        }
+        if (!found) return false;
+    }
+    return true;
+}
+
+// Quartics and cubics with a large leading coefficient and small other ones have pairs of
+// extreme or inflection points near 0 far closer than 0,0001; each is checked against the
+// reference.
+TEST(CurveAnalysisTruth, ClosePairsNearZeroAgainstTheReference) {
+    std::mt19937_64 rng(7);
+    const auto draw = [&rng](long long lo, long long hi) {
+        return lo + static_cast<long long>(rng() % static_cast<std::uint64_t>(hi - lo + 1));
+    };
+    const auto closePair = [](const std::vector<reference::Point>& points) {
+        for (std::size_t i = 1; i < points.size(); ++i)
+            if (points[i].x - points[i - 1].x < 1e-4L) return true;
+        return false;
+    };
+    int checked = 0;
+    while (checked < 150) {
+        std::array<long long, 5> hundredths{};
+        const int deg = static_cast<int>(draw(3, 4));
+        hundredths[4 - deg] = draw(100, 999) * 100 * (draw(0, 1) ? 1 : -1);
+        for (int power = deg - 1; power >= 0; --power)
+            if (draw(0, 2) != 0) hundredths[4 - power] = draw(-99, 99);
+        const reference::Expected expected = reference::expectedFor(hundredths);
+        if (!expected.decided || !(closePair(expected.extremes) || closePair(expected.inflections)))
+            continue;
+        ++checked;
+        Coefficients typed;
+        for (int i = 0; i < 5; ++i) typed[i] = typedText(hundredths[i]);
+        const Panel p = panelAfterRun(typed);
+        const auto list = [](const auto& a) {
+            return std::vector<std::string>(a.begin(), a.end());
+        };
+        EXPECT_TRUE(
+            showsEach(list(p.extremeX), list(p.extremeY), list(p.extremeKind), expected.extremes))
+            << typed[0] << " " << typed[1] << " " << typed[2] << " " << typed[3] << " " << typed[4]
+            << ": " << extremes(p);
+        EXPECT_TRUE(showsEach(list(p.inflectionX), list(p.inflectionY), {}, expected.inflections))
+            << typed[0] << " " << typed[1] << " " << typed[2] << " " << typed[3] << " " << typed[4]
+            << ": " << inflections(p);
+    }
 }
 
 // y built from its roots, as exercises are, times a leading coefficient that keeps every

@@ -45,7 +45,7 @@ std::vector<std::string> inflections(const Polynomial& y) {
     for (const std::string& s : splitTwo(QuadGlei(d.abl2.a, d.abl2.b, d.abl2.c)))
         shown.push_back(s.empty() ? "" : numtext::formatFixed(numtext::parse(s), 4));
     std::vector<std::string> out;
-    for (std::size_t i : inflectionSlots(shown)) out.push_back(shown[i]);
+    for (std::size_t i : inflectionSlots(shown, d.abl2)) out.push_back(shown[i]);
     return out;
 }
 
@@ -68,6 +68,29 @@ TEST(ExtremePoints, ADoubleRootOfYPrimeIsASaddle) {
     EXPECT_EQ(extremes({0, 12, -6, 1, 5}), Texts{});          // y' = (6x - 1)^2
     EXPECT_EQ(extremes({1, -4, 0, 0, 0}), (Texts{"3 min"}));  // y' = 4x^2 (x - 3)
     EXPECT_EQ(extremes({-1, -4, 0, 0, 0}), (Texts{"-3 max"}));
+    // Typed in decimals, whose binary rounding splits the double root into a pair or none.
+    EXPECT_EQ(extremes({0, 0.7, -2.1, 2.1, 0}), Texts{});                // y' = 2,1(x - 1)^2
+    EXPECT_EQ(extremes({0.3, -0.8, 0.6, 0, 0}), (Texts{"0 min"}));       // y' = 1,2x(x - 1)^2
+    EXPECT_EQ(extremes({0.1, -0.4, 0.6, -0.4, 0.1}), (Texts{"1 min"}));  // 0,1(x - 1)^4
+    // 12(x + 1)((x - 1)^2 + 1E-10): the solver shows the two complex roots as 1 twice.
+    EXPECT_EQ(extremes({3, -4, -5.9999999994, 12.0000000012, 0}), (Texts{"-1 min"}));
+}
+
+// Two simple roots of y' are two sign changes however close they lie, even where both show the
+// same x; each is labelled by the way y' changes sign, not by y'' at the shown x.
+TEST(ExtremePoints, BothPointsOfAClosePair) {
+    // y' = -567,9x^2 - 0,00477x: a maximum at 0, a minimum at -0,0000084.
+    EXPECT_EQ(extremes({0, -189.3, -0.002385, 0, 859.5}), (Texts{"0,0000 max", "0,0000 min"}));
+    // y' = 3(x - 1)(x - 1 - 1E-9), larger root first.
+    EXPECT_EQ(extremes({0, 1, -3.0000000015, 3.000000003, 0}), (Texts{"1,0000 min", "1,0000 max"}));
+    // y' = x(4x^2 + 3x + 0,00002): the quartic's pair 0 and -0,0000067 beside -0,75; the
+    // shown x 0 is the same for both, y''(0) > 0 would call both a minimum.
+    EXPECT_EQ(extremes({1, 1, 0.00001, 0, 0}), (Texts{"-0,75 min", "0 max", "0 min"}));
+    // 12(x + 1)((x - 1)^2 - 1E-10): the pair 1 +- 0,00001, shown as 1 twice.
+    EXPECT_EQ(extremes({3, -4, -6.0000000006, 11.9999999988, 0}),
+              (Texts{"-1 min", "1 max", "1 min"}));
+    EXPECT_EQ(extremes({-3, 4, 6.0000000006, -11.9999999988, 0}),
+              (Texts{"-1 max", "1 min", "1 max"}));
 }
 
 TEST(ExtremePoints, EmptySlotsAndRootsWithoutAnyNonZeroEvenDerivative) {
@@ -84,6 +107,16 @@ TEST(InflectionPoints, OnlyWhereYSecondChangesSign) {
     EXPECT_EQ(inflections({1, 0, 1, 0, 0}), Texts{});   // y'' = 12x^2 + 2 > 0
     // The saddle 0 of x^4 - 4x^3 is an inflection point with a horizontal tangent.
     EXPECT_EQ(inflections({1, -4, 0, 0, 0}), (Texts{"2,0000", "0,0000"}));
+    // y'' = 1,2(x - 1)^2 typed in decimals: their binary rounding splits the double root.
+    EXPECT_EQ(inflections({0.1, -0.4, 0.6, 0, 0}), Texts{});
+}
+
+TEST(InflectionPoints, BothPointsOfAClosePair) {
+    // y'' = 6451,2x^2 + 0,01335x and -1254x^2 - 0,048144x: roots 0 and -0,0000021, -0,0000384.
+    EXPECT_EQ(inflections({537.6, 0.002225, 0, 0.002706, 0.05926}), (Texts{"0,0000", "0,0000"}));
+    EXPECT_EQ(inflections({-104.5, -0.008024, 0, 0.01542, 0}), (Texts{"0,0000", "0,0000"}));
+    // y'' = 12(x - 1)(x - 1 - 1E-10).
+    EXPECT_EQ(inflections({1, -4.0000000002, 6.0000000006, 0, 0}), (Texts{"1,0000", "1,0000"}));
 }
 
 }  // namespace
