@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "analysis/coefficient_check.h"
 #include "analysis/extreme_points.h"
 #include "analysis/slot_roots.h"
 #include "analysis/slots.h"
@@ -53,6 +54,11 @@ class Run {
   private:
     void steps() {
         loeschErgebnisse();
+        if (const auto verdict = checkCoefficients(in_.coefficients)) {
+            add(verdict->stop ? RunStep::Kind::Refusal : RunStep::Kind::Message, Field::Fkt1,
+                verdict->text);
+            return;
+        }
         if (!bildeTerme()) return;
         zeroSearch();
         const Polynomial& k = shared().koeff;

@@ -31,8 +31,10 @@ P01Check checkP01(const Polynomial& y, std::string_view p01x) {
                     "erneut."};
     if (std::fabs(z.x - v) <= 1e-6 * std::max(1.0, std::fabs(v)))
         return {P01Check::Outcome::Keep, z.x, std::string(p01x), ""};
-    const std::string text = numtext::format(z.x);
-    return {P01Check::Outcome::Replace, z.x, text,
+    // Written as the zero search writes a zero: six decimals, short enough for the field.
+    const double replacement = numtext::roundTo(z.x, 6);
+    const std::string text = numtext::format(replacement);
+    return {P01Check::Outcome::Replace, replacement, text,
             noZero(v) + "Die Berechnung wird mit der nahe gelegenen Nullstelle " + text +
                 " fortgesetzt."};
 }

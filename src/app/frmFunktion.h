@@ -289,6 +289,7 @@ class frmFunktion : public QWidget, public SharedState {
     void connectHelpHandlers();
 
     void writeFields(std::span<const analysis::Field> fields, const QString& text);
+    void writeResult(analysis::Field f, const QString& text);
     analysis::SharedValues sharedValues() const;
     void setSharedValues(const analysis::SharedValues& values);
 

@@ -3,14 +3,19 @@
 #include "analysis/curve_analysis.h"
 #include "app/frmFunktion.h"
 
-namespace {}  // namespace
-
 QWidget* frmFunktion::analysisField(analysis::Field f) const {
     return analysisFields_[static_cast<std::size_t>(f)];
 }
 
 void frmFunktion::writeFields(std::span<const analysis::Field> fields, const QString& text) {
     for (analysis::Field f : fields) setFieldText(analysisField(f), text);
+}
+
+// A result shows its beginning, sign and leading digits, however long it is.
+void frmFunktion::writeResult(analysis::Field f, const QString& text) {
+    QWidget* field = analysisField(f);
+    setFieldText(field, text);
+    if (auto* line = qobject_cast<QLineEdit*>(field)) line->setCursorPosition(0);
 }
 
 void frmFunktion::LoeschErgebnisse() {
@@ -64,7 +69,7 @@ void frmFunktion::btStartKD_Click() {
     for (const analysis::RunStep& step : run.steps) {
         switch (step.kind) {
             case analysis::RunStep::Kind::Write:
-                setFieldText(analysisField(step.field), toQString(step.text));
+                writeResult(step.field, toQString(step.text));
                 break;
             case analysis::RunStep::Kind::Message:
                 dialogs.message(Dialogs::Icon::Info, "Polyskop", toQString(step.text));
@@ -82,11 +87,14 @@ void frmFunktion::btStartKD_Click() {
     }
 }
 
+// The curves drawn from the old terms go with them: the plot is wiped to its axes and grid.
 void frmFunktion::coefficientChanged() {
     txtP01X->setText("");
     txtP01Y->setText("");
     LoeschErgebnisse();
     LoeschFunktionen();
+    ZeichneAchsen();
+    ZeichneHilfslinien();
 }
 
 void frmFunktion::btCKo_Click() {

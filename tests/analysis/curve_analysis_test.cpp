@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <tuple>
+#include <vector>
 
 #include "analysis/solvers.h"
 
@@ -137,18 +139,24 @@ TEST(CurveAnalysis, AFailureEndsTheRunWithWhatWasWritten) {
     EXPECT_EQ(r.steps.back().kind, Kind::DrawY);
     EXPECT_EQ(shown(r).at(Field::PYX), "");  // only as emptied
 
-    // A coefficient that is no number ends BildeTerme, not the run: no terms, the coefficients
-    // read so far, the rest 0.
-    r = run({"", "1-2", "", "", "3"}, "#");
-    EXPECT_EQ(r.failure, 0);
-    EXPECT_FALSE(shown(r).contains(Field::Fkt1));
-    EXPECT_EQ(r.shared.koeff.e, 0);
-    EXPECT_EQ(row(shown(r), Field::PYX), "0 ; 0");
-    // With A read before the fault the run takes degree 4, and the y' values it never computed
-    // (0) give the solver's empty text.
-    r = run({"2", "1-2", "", "", "3"}, "#");
-    EXPECT_EQ(r.shared.koeff.a, 2);
-    EXPECT_EQ(r.failure, 5);
+    // Coefficients that make no sense stop the run before anything is computed or drawn.
+    for (const auto& [coefficients, kind, text] :
+         std::vector<std::tuple<std::array<std::string, 5>, Kind, std::string>>{
+             {{"", "1-2", "", "", "3"}, Kind::Refusal, "Der Koeffizient B ist keine Zahl: „1-2“"},
+             {{"1E310", "x", "", "", ""}, Kind::Refusal, "Der Koeffizient A ist zu groß: „1E310“"},
+             {{"2", "", "", "", "1234567890123456789012345678901234567890x"},
+              Kind::Refusal,
+              "Der Koeffizient E ist keine Zahl: „123456789012345678901234567890…“"},
+             {{"ä", "", "", "", ""}, Kind::Refusal, "Der Koeffizient A ist keine Zahl: „ä“"},
+             {{"", "0", "0,0", "", "-0"},
+              Kind::Message,
+              "Alle Koeffizienten sind 0: Jede Zahl ist eine Nullstelle."}}) {
+        r = run(coefficients, "");
+        EXPECT_EQ(r.failure, 0);
+        ASSERT_EQ(r.steps.back(), (RunStep{kind, Field::Fkt1, text}));
+        for (std::size_t i = 0; i + 1 < r.steps.size(); ++i)
+            EXPECT_EQ(r.steps[i].text, "");  // only emptied
+    }
 
     // A domain that is no number fails the zero search after the terms.
     r = runCurveAnalysis({{"", "", "1", "", "-1"}, "", "-", "10", {}});

@@ -58,10 +58,12 @@ TEST(P01Check, ANearbyZeroReplacesWhatIsNone) {
               "Die Berechnung wird mit der nahe gelegenen Nullstelle 2 fortgesetzt.");
     EXPECT_EQ(remainingZeros({1, 0, -5, 0, 4}, c.zero),
               (std::array<std::string, 3>{"1", "-2", "-1"}));
-    // A person's four decimals are more than the rounding: the zero's full text replaces them.
+    // A person's four decimals are more than the rounding: the zero replaces them, with the six
+    // decimals of the zero search, which the next check keeps.
     const P01Check four = checkP01({0, 0, 1, 0, -2}, "1,4142");
     EXPECT_EQ(four.outcome, Outcome::Replace);
-    EXPECT_EQ(four.text, "1,4142135623731");
+    EXPECT_EQ(four.text, "1,414214");
+    EXPECT_EQ(checkP01({0, 0, 1, 0, -2}, four.text).outcome, Outcome::Keep);
     EXPECT_NE(four.message.find("1,4142 ist keine"), std::string::npos);
 }
 
