@@ -7,6 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-pdf-dev qt6-svg-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
+  libflint-dev libflint-arb-dev
   xvfb xauth fonts-liberation fonts-dejavu-core
   clang libclang-rt-14-dev clang-format
   desktop-file-utils appstream dpkg-dev file

@@ -15,6 +15,7 @@
 #include "app/controls.h"
 #include "app/frmFunktion.h"
 #include "app/twips.h"
+#include "exact/facts.h"
 #include "plot/recording_surface.h"
 
 namespace {
@@ -142,6 +143,10 @@ std::optional<QString> readTarget(frmFunktion& window, const QString& target, QS
         if (window.isVisible()) others.prepend(window.windowTitle());
         return others.join('|');
     }
+    if (target == "discussion.facts")
+        return QString::fromStdString(exact::factsOf(
+            {textOf(window.txtA), textOf(window.txtB), textOf(window.txtC), textOf(window.txtD),
+             textOf(window.txtE)}));
     if (target == "surface.lines") return QString::number(recorder.lines());
     if (target == "surface.points") return QString::number(recorder.points());
     if (target == "surface.width") return QString::number(window.surface().penWidth());

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "exact/discussion.h"
+
+namespace exact {
+
+// The facts lines of discussion.facts, joined by "\n" without a trailing one.
+std::string facts(const Discussion& discussion);
+
+// Reads txtA..txtE and discusses them; "error txtA" .. "error txtE" alone for the first field
+// that cannot be read.
+std::string factsOf(const std::array<std::string, 5>& texts);
+
+}  // namespace exact
