@@ -4,7 +4,8 @@ include(GNUInstallDirs)
 
 install(TARGETS polyskop RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The manual viewer, which the program loads from there when the manual is asked for.
-install(TARGETS polyskop_manual_viewer LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/polyskop)
+install(TARGETS polyskop_manual_viewer polyskop_discussion
+        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/polyskop)
 # The program looks for the manual beside itself, then in ../share/polyskop.
 install(FILES ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/Polyskop.pdf
         DESTINATION ${CMAKE_INSTALL_DATADIR}/polyskop)

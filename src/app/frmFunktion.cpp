@@ -104,6 +104,7 @@ frmFunktion::~frmFunktion() {
     delete hilfe_;
     delete helpFKT_;
     delete valueTable_;
+    delete discussion_;
 }
 
 Surface& frmFunktion::surface() { return *painter_; }

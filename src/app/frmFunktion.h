@@ -19,6 +19,7 @@
 #include "analysis/results_table.h"
 #include "app/controls.h"
 #include "app/dialogs.h"
+#include "app/discussion_window.h"
 #include "app/shared_state.h"
 #include "plot/plot_layer.h"
 #include "plot/ranges.h"
@@ -155,6 +156,9 @@ class frmFunktion : public QWidget, public SharedState {
     analysis::ShownResults shownResults() const;
     // The value table of the function fields' terms (frmFunktion_valuetable.cpp)
     void showValueTable();
+    // The exact Kurvendiskussion in its window (F5), following every coefficient change.
+    void showDiscussion();
+    void followDiscussion();
     // The axis numbers and marked points over the picture, as the Ansicht menu has them
     // (frmFunktion_layer.cpp).
     plot::Layer plotLayer() const;
@@ -301,6 +305,7 @@ class frmFunktion : public QWidget, public SharedState {
 
     QPointer<QWidget> hilfe_;  // the manual's window
     QPointer<frmWertetabelle> valueTable_;
+    QPointer<DiscussionWindow> discussion_;
     QAction* copyResultsAction_ = nullptr;
     QMenu* viewMenu_ = nullptr;
     QAction* axisNumbersAction_ = nullptr;

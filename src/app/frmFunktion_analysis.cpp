@@ -95,6 +95,7 @@ void frmFunktion::coefficientChanged() {
     LoeschFunktionen();
     ZeichneAchsen();
     ZeichneHilfslinien();
+    followDiscussion();
 }
 
 void frmFunktion::btCKo_Click() {

@@ -2,20 +2,7 @@
 #include "app/frmFunktion.h"
 #include "app/frmHelpFKT.h"
 #include "app/manual_window.h"
-
-namespace {
-
-// Shows the window without blocking the main window, after making it if it does not exist yet.
-template <typename Window, typename Make>
-void showOnce(QPointer<Window>& window, Make make) {
-    if (!window) window = make();
-    if (!window) return;
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
-
-}  // namespace
+#include "app/show_once.h"
 
 void frmFunktion::connectHelpHandlers() {
     connect(btHilfe, &QPushButton::clicked, this, [this] { btHilfe_Click(); });

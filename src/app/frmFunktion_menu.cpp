@@ -53,6 +53,8 @@ void frmFunktion::buildMenu() {
     viewMenu_->addSeparator();
     connect(entry(viewMenu_, "&Wertetabelle …"), &QAction::triggered, this,
             [this] { showValueTable(); });
+    connect(entry(viewMenu_, "&Kurvendiskussion …", Qt::Key_F5), &QAction::triggered, this,
+            [this] { showDiscussion(); });
 
     QMenu* hilfe = menuBar_->addMenu("&Hilfe");
     connect(entry(hilfe, "&Handbuch", Qt::Key_F1), &QAction::triggered, this,

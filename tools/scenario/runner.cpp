@@ -95,6 +95,22 @@ void pressKey(QWidget* control, const QString& name) {
     };
     for (const auto& k : keys)
         if (name == k.name) return input::key(control, k.key, k.modifiers, k.text);
+    // Keys that may be shortcuts of the window reach it as from the platform, through the
+    // shortcut map first, which takes them only for the active window.
+    static const Named shortcutKeys[] = {
+        {"Escape", Qt::Key_Escape, Qt::NoModifier, ""},
+        {"Ctrl+Enter", Qt::Key_Return, Qt::ControlModifier, ""},
+        {"Ctrl+Plus", Qt::Key_Plus, Qt::ControlModifier, ""},
+        {"Ctrl+Minus", Qt::Key_Minus, Qt::ControlModifier, ""},
+        {"Ctrl+0", Qt::Key_0, Qt::ControlModifier, ""},
+    };
+    QApplication::setActiveWindow(control->window());
+    for (const auto& k : shortcutKeys)
+        if (name == k.name) return QTest::keyClick(input::keyTarget(control), k.key, k.modifiers);
+    for (int n = 1; n <= 12; ++n)
+        if (name == "F" + QString::number(n))
+            return QTest::keyClick(input::keyTarget(control),
+                                   static_cast<Qt::Key>(Qt::Key_F1 + n - 1));
     throw LineError{"unknown key " + name};
 }
 

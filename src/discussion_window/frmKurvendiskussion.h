@@ -1,0 +1,17 @@
+#pragma once
+
+#include <array>
+
+#include "app/discussion_window.h"
+
+class DocumentView;
+
+// The exact Kurvendiskussion of the main window's coefficients, over all real numbers, as a
+// document that follows every change of the fields.
+class frmKurvendiskussion : public DiscussionWindow {
+  public:
+    explicit frmKurvendiskussion(const QIcon& icon);
+    void follow(const std::array<QString, 5>& coefficients) override;
+
+    DocumentView* txtKurvendiskussion;
+};
