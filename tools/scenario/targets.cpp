@@ -144,9 +144,9 @@ std::optional<QString> readTarget(frmFunktion& window, const QString& target, QS
         return others.join('|');
     }
     if (target == "discussion.facts")
-        return QString::fromStdString(exact::factsOf(
-            {textOf(window.txtA), textOf(window.txtB), textOf(window.txtC), textOf(window.txtD),
-             textOf(window.txtE)}));
+        return QString::fromStdString(
+            exact::factsOf({textOf(window.txtA), textOf(window.txtB), textOf(window.txtC),
+                            textOf(window.txtD), textOf(window.txtE)}));
     if (target == "surface.lines") return QString::number(recorder.lines());
     if (target == "surface.points") return QString::number(recorder.points());
     if (target == "surface.width") return QString::number(window.surface().penWidth());
