@@ -1,8 +1,10 @@
 #include "document/discussion_document.h"
 
+#include <iterator>
 #include <utility>
 
 #include "document/school_notation.h"
+#include "document/solution_way.h"
 
 namespace doc {
 namespace {
@@ -283,24 +285,34 @@ Section area(const Discussion& d) {
     return s;
 }
 
+// The way to a section's results goes before them, as in a written solution.
+Section withWay(Section s, std::vector<Paragraph> way) {
+    s.paragraphs.insert(s.paragraphs.begin(), std::make_move_iterator(way.begin()),
+                        std::make_move_iterator(way.end()));
+    return s;
+}
+
 }  // namespace
 
 Document discussionDocument(const Discussion& d) {
+    SolutionWay way = solutionWay(d);
     Document document;
     document.title = line({text("Kurvendiskussion von "), function("f", d.f.polynomial)});
     document.sections.push_back(functions(d));
     document.sections.push_back({"Definitionsbereich", {sentence("D = ℝ")}});
-    document.sections.push_back(symmetry(d));
-    document.sections.push_back(infinity(d));
+    document.sections.push_back(withWay(symmetry(d), std::move(way.symmetry)));
+    document.sections.push_back(withWay(infinity(d), std::move(way.infinity)));
     document.sections.push_back(yIntercept(d));
-    document.sections.push_back(zeros(d));
-    document.sections.push_back(extremes(d));
-    document.sections.push_back(inflections(d));
-    document.sections.push_back(intervals("Monotonie", d.monotony, "f ist auf ganz ℝ konstant."));
+    document.sections.push_back(withWay(zeros(d), std::move(way.zeros)));
+    document.sections.push_back(withWay(extremes(d), std::move(way.extremes)));
+    document.sections.push_back(withWay(inflections(d), std::move(way.inflections)));
+    document.sections.push_back(withWay(
+        intervals("Monotonie", d.monotony, "f ist auf ganz ℝ konstant."), std::move(way.monotony)));
     document.sections.push_back(
-        intervals("Krümmung", d.curvature, "Der Graph ist eine Gerade: keine Krümmung."));
-    document.sections.push_back(range(d));
-    document.sections.push_back(area(d));
+        withWay(intervals("Krümmung", d.curvature, "Der Graph ist eine Gerade: keine Krümmung."),
+                std::move(way.curvature)));
+    document.sections.push_back(withWay(range(d), std::move(way.range)));
+    document.sections.push_back(withWay(area(d), std::move(way.area)));
     return document;
 }
 

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "document/document.h"
+#include "exact/discussion.h"
+
+// The Lösungsweg: how each result of the Kurvendiskussion is found, written as a German
+// Oberstufe student writes it, in lines for the section that shows the result.
+namespace doc {
+
+struct SolutionWay {
+    std::vector<Paragraph> symmetry, infinity, zeros, extremes, inflections, monotony, curvature,
+        range, area;
+};
+
+SolutionWay solutionWay(const exact::Discussion& discussion);
+
+// p(x) = 0 solved the way a student tries: Ausklammern, Substitution, Raten with Polynomdivision,
+// pq-Formel, Näherungsverfahren; ending with each root of `analysed` and its multiplicity.
+// `name` is "f", "f′" or "f″".
+std::vector<Paragraph> equationWay(const exact::Analysed& analysed, const std::string& name);
+
+}  // namespace doc
