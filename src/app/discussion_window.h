@@ -4,6 +4,10 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <functional>
+
+class QPagedPaintDevice;
+class QPainter;
 
 // The window "Kurvendiskussion – Polyskop": the exact curve analysis of the coefficients that
 // stand in the main window now. It comes from a library of its own, loaded when the window is
@@ -17,3 +21,18 @@ class DiscussionWindow : public QWidget {
 
 // The window, or nothing when the library cannot be loaded; then failure says why, in German.
 DiscussionWindow* newDiscussionWindow(const QIcon& icon, QString& failure);
+
+// The Kurvendiskussion of the coefficient texts as the clipboard takes it.
+struct DiscussionTexts {
+    QString plain, html, latex;
+};
+// Paints the plot's picture into the square, in the painter's device units.
+using DiscussionPicture = std::function<void(QPainter&, const QRectF&)>;
+
+// From the same library, whether or not the window is open; false, with failure in German, when
+// the library cannot be loaded.
+bool discussionTexts(const std::array<QString, 5>& coefficients, DiscussionTexts& texts,
+                     QString& failure);
+// The Kurvendiskussion on A4 pages of the device, the picture on the first page.
+bool paintDiscussion(QPagedPaintDevice& device, const std::array<QString, 5>& coefficients,
+                     const DiscussionPicture& picture, QString& failure);

@@ -38,6 +38,7 @@ class frmWertetabelle;
 class QAction;
 class QMenu;
 struct AnalysisPage;
+class QPagedPaintDevice;
 
 class frmFunktion : public QWidget, public SharedState {
     Q_OBJECT
@@ -159,6 +160,12 @@ class frmFunktion : public QWidget, public SharedState {
     // The exact Kurvendiskussion in its window (F5), following every coefficient change.
     void showDiscussion();
     void followDiscussion();
+    // The Kurvendiskussion of the fields as they stand, with or without its window.
+    void copyDiscussion();
+    void copyDiscussionLatex();
+    void printDiscussion();
+    void saveDiscussionPdf();
+    std::array<QString, 5> coefficientTexts() const;
     // The axis numbers and marked points over the picture, as the Ansicht menu has them
     // (frmFunktion_layer.cpp).
     plot::Layer plotLayer() const;
@@ -302,6 +309,8 @@ class frmFunktion : public QWidget, public SharedState {
     void showZoomStep(const plot::ZoomStep& step);
     std::optional<QPointF> dragFrom_;  // where a left press on the plot began, in twips
     AnalysisPage analysisPage() const;
+    // False after a message when the library of the Kurvendiskussion is missing.
+    bool paintDiscussionPages(QPagedPaintDevice& device);
 
     QPointer<QWidget> hilfe_;  // the manual's window
     QPointer<frmWertetabelle> valueTable_;

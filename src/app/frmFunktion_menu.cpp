@@ -24,6 +24,10 @@ void frmFunktion::buildMenu() {
             [this] { printAnalysis(); });
     connect(entry(datei, "Analyse als &PDF speichern …"), &QAction::triggered, this,
             [this] { saveAnalysisPdf(); });
+    connect(entry(datei, "Kurvendiskussion dr&ucken …"), &QAction::triggered, this,
+            [this] { printDiscussion(); });
+    connect(entry(datei, "Kurvendiskussion als PD&F speichern …"), &QAction::triggered, this,
+            [this] { saveDiscussionPdf(); });
     datei->addSeparator();
     connect(entry(datei, "&Beenden", Qt::CTRL | Qt::Key_Q), &QAction::triggered, this,
             [this] { close(); });
@@ -34,6 +38,10 @@ void frmFunktion::buildMenu() {
     copyResultsAction_ =
         entry(bearbeiten, "&Ergebnisse kopieren", Qt::CTRL | Qt::SHIFT | Qt::Key_C);
     connect(copyResultsAction_, &QAction::triggered, this, [this] { copyResults(); });
+    connect(entry(bearbeiten, "Kurvendiskussion k&opieren"), &QAction::triggered, this,
+            [this] { copyDiscussion(); });
+    connect(entry(bearbeiten, "Kurvendiskussion als &LaTeX kopieren"), &QAction::triggered, this,
+            [this] { copyDiscussionLatex(); });
     // There are results to copy once an analysis has left any.
     for (analysis::Field f : analysis::kResultFields)
         connect(static_cast<QLineEdit*>(analysisField(f)), &QLineEdit::textChanged, this, [this] {

@@ -13,11 +13,13 @@ using doc::Math;
 
 // Shaping a text to measure it is the costly part of a layout, and a document repeats its pieces
 // ("x", " = ", digits) from one change to the next: their widths are kept. The window's thread
-// alone lays formulas out.
+// alone lays formulas out. The same font on the printer has other widths than on the screen, and
+// its key does not tell them apart: its height does.
 qreal widthOf(const QFont& font, const QFontMetricsF& fm, const QString& text) {
     static QHash<QString, qreal> widths;
     if (widths.size() > 20000) widths.clear();
-    const QString key = font.key() + QChar(0x1F) + text;
+    const QString key =
+        font.key() + QChar(0x1F) + QString::number(fm.height()) + QChar(0x1F) + text;
     auto found = widths.constFind(key);
     if (found != widths.constEnd()) return *found;
     return widths[key] = fm.horizontalAdvance(text);
@@ -27,6 +29,24 @@ QFont scaled(const QFont& font, qreal factor, qreal smallest) {
     QFont f = font;
     f.setPointSizeF(std::max(smallest, font.pointSizeF() * factor));
     return f;
+}
+
+// A base that reads as one unit under its exponent; (x − 3)² needs its brackets on paper too.
+bool atomic(const Math& m) {
+    switch (m.kind()) {
+        case Math::Kind::Text:
+            for (const char* op : {" ", "+", "−", "-", "/", "·"})
+                if (m.textOf().find(op) != std::string::npos) return false;
+            return true;
+        case Math::Kind::Row:
+            for (const Math& item : m.items())
+                if (!atomic(item)) return false;
+            return true;
+        case Math::Kind::Fraction:
+            return false;
+        default:
+            return true;
+    }
 }
 
 }  // namespace
@@ -112,7 +132,10 @@ MathBox MathBox::layout(const Math& math, const QFont& font) {
         case Math::Kind::Power:
         case Math::Kind::Index: {
             const bool up = math.kind() == Math::Kind::Power;
-            const MathBox base = layout(items[0], font);
+            const bool bracketed = up && !atomic(items[0]);
+            const MathBox base = layout(
+                bracketed ? Math::row({Math::text("("), items[0], Math::text(")")}) : items[0],
+                font);
             const MathBox script = layout(items[1], scaled(font, 0.7, smallest));
             const qreal shift = up ? -0.42 * fm.ascent() : 0.22 * fm.ascent();
             box.width_ = base.width_ + script.width_ + 0.05 * em;

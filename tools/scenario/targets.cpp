@@ -13,6 +13,7 @@
 #include <map>
 
 #include "app/controls.h"
+#include "app/discussion_window.h"
 #include "app/frmFunktion.h"
 #include "app/twips.h"
 #include "exact/facts.h"
@@ -147,6 +148,12 @@ std::optional<QString> readTarget(frmFunktion& window, const QString& target, QS
         return QString::fromStdString(
             exact::factsOf({textOf(window.txtA), textOf(window.txtB), textOf(window.txtC),
                             textOf(window.txtD), textOf(window.txtE)}));
+    if (target == "discussion.text") {
+        // The library's text, as "Bearbeiten → Kurvendiskussion kopieren" puts it on the clipboard.
+        DiscussionTexts texts;
+        if (discussionTexts(window.coefficientTexts(), texts, error)) return texts.plain;
+        return std::nullopt;
+    }
     if (target == "surface.lines") return QString::number(recorder.lines());
     if (target == "surface.points") return QString::number(recorder.points());
     if (target == "surface.width") return QString::number(window.surface().penWidth());

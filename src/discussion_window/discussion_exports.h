@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+#include "app/discussion_window.h"
+#include "document/document.h"
+
+class QPagedPaintDevice;
+
+// The Kurvendiskussion of the coefficient texts txtA .. txtE: the exact one, or the document
+// that says which field cannot be read.
+doc::Document discussionDocumentOf(const std::array<QString, 5>& coefficients);
+
+// The document on A4 pages: the title with the function, the picture under it when there is one,
+// then the sections. A page ends between sections, or between the paragraphs of a section too
+// long for one page; a heading stays with the paragraph after it.
+void paintDocument(QPagedPaintDevice& device, const doc::Document& document,
+                   const DiscussionPicture* picture);
