@@ -161,6 +161,8 @@ class frmFunktion : public QWidget, public SharedState {
     void showDiscussion();
     void followDiscussion();
     // The Kurvendiskussion of the fields as they stand, with or without its window.
+    // The texts of the Kurvendiskussion now, or nothing after a message why not.
+    std::optional<DiscussionTexts> discussionTextsNow();
     void copyDiscussion();
     void copyDiscussionLatex();
     void printDiscussion();

@@ -32,30 +32,30 @@ std::array<QString, 5> frmFunktion::coefficientTexts() const {
     return {txtA->text(), txtB->text(), txtC->text(), txtD->text(), txtE->text()};
 }
 
-void frmFunktion::copyDiscussion() {
+std::optional<DiscussionTexts> frmFunktion::discussionTextsNow() {
     DiscussionTexts texts;
     QString failure;
-    if (!discussionTexts(coefficientTexts(), texts, failure)) {
-        dialogs.message(Dialogs::Icon::Stop, "Polyskop", failure);
-        return;
-    }
+    if (discussionTexts(coefficientTexts(), texts, failure)) return texts;
+    dialogs.message(Dialogs::Icon::Stop, "Polyskop", failure);
+    return std::nullopt;
+}
+
+void frmFunktion::copyDiscussion() {
+    const auto texts = discussionTextsNow();
+    if (!texts) return;
     auto* data = new QMimeData;
-    data->setText(texts.plain);
-    data->setHtml(texts.html);
+    data->setText(texts->plain);
+    data->setHtml(texts->html);
     QApplication::clipboard()->setMimeData(data);
 }
 
 void frmFunktion::copyDiscussionLatex() {
-    DiscussionTexts texts;
-    QString failure;
-    if (!discussionTexts(coefficientTexts(), texts, failure)) {
-        dialogs.message(Dialogs::Icon::Stop, "Polyskop", failure);
-        return;
-    }
+    const auto texts = discussionTextsNow();
+    if (!texts) return;
     auto* data = new QMimeData;
     // Editors paste the plain text; TeX-aware programs may ask for their own type.
-    data->setText(texts.latex);
-    data->setData("text/x-tex", texts.latex.toUtf8());
+    data->setText(texts->latex);
+    data->setData("text/x-tex", texts->latex.toUtf8());
     QApplication::clipboard()->setMimeData(data);
 }
 

@@ -2,32 +2,7 @@
 
 #include <algorithm>
 
-namespace {
-
-std::string escaped(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
-
-}  // namespace
+#include "base/html_text.h"
 
 std::string TextTable::tabbed() const {
     std::string out;
@@ -49,9 +24,9 @@ std::string TextTable::html(const std::string& tableAttributes) const {
         out += "<tr>";
         if (row.heading) {
             out += "<th colspan=\"" + std::to_string(columns) + "\" align=\"left\">" +
-                   escaped(row.cells.front()) + "</th>";
+                   htmlEscaped(row.cells.front()) + "</th>";
         } else {
-            for (const std::string& cell : row.cells) out += "<td>" + escaped(cell) + "</td>";
+            for (const std::string& cell : row.cells) out += "<td>" + htmlEscaped(cell) + "</td>";
         }
         out += "</tr>\n";
     }

@@ -31,24 +31,6 @@ QFont scaled(const QFont& font, qreal factor, qreal smallest) {
     return f;
 }
 
-// A base that reads as one unit under its exponent; (x − 3)² needs its brackets on paper too.
-bool atomic(const Math& m) {
-    switch (m.kind()) {
-        case Math::Kind::Text:
-            for (const char* op : {" ", "+", "−", "-", "/", "·"})
-                if (m.textOf().find(op) != std::string::npos) return false;
-            return true;
-        case Math::Kind::Row:
-            for (const Math& item : m.items())
-                if (!atomic(item)) return false;
-            return true;
-        case Math::Kind::Fraction:
-            return false;
-        default:
-            return true;
-    }
-}
-
 }  // namespace
 
 MathBox MathBox::layout(const Math& math, const QFont& font) {
@@ -132,7 +114,7 @@ MathBox MathBox::layout(const Math& math, const QFont& font) {
         case Math::Kind::Power:
         case Math::Kind::Index: {
             const bool up = math.kind() == Math::Kind::Power;
-            const bool bracketed = up && !atomic(items[0]);
+            const bool bracketed = up && !isAtomic(items[0]);
             const MathBox base = layout(
                 bracketed ? Math::row({Math::text("("), items[0], Math::text(")")}) : items[0],
                 font);

@@ -284,23 +284,6 @@ std::string inText(const Segments& segments) {
     return out;
 }
 
-bool atomic(const Math& m) {
-    switch (m.kind()) {
-        case Math::Kind::Text:
-            for (std::string_view op : {" ", "+", "−", "-", "/", "·"})
-                if (m.textOf().find(op) != std::string::npos) return false;
-            return true;
-        case Math::Kind::Row:
-            for (const Math& item : m.items())
-                if (!atomic(item)) return false;
-            return true;
-        case Math::Kind::Fraction:
-            return false;
-        default:
-            return true;
-    }
-}
-
 Segments segments(const Math& math) {
     const auto& items = math.items();
     switch (math.kind()) {
@@ -343,8 +326,8 @@ std::string latex(const Math& math) {
             // ∫ with both limits: one base with its index and its exponent.
             if (items[0].kind() == Math::Kind::Index)
                 return latex(items[0]) + "^{" + latex(items[1]) + "}";
-            const std::string base = atomic(items[0]) ? "{" + latex(items[0]) + "}"
-                                                      : "\\left(" + latex(items[0]) + "\\right)";
+            const std::string base = isAtomic(items[0]) ? "{" + latex(items[0]) + "}"
+                                                        : "\\left(" + latex(items[0]) + "\\right)";
             return base + "^{" + latex(items[1]) + "}";
         }
         case Math::Kind::Index:

@@ -1,5 +1,7 @@
 #include "document/math.h"
 
+#include <string_view>
+
 namespace doc {
 
 Math Math::text(std::string text) {
@@ -27,6 +29,23 @@ Math Math::power(Math base, Math exponent) {
 Math Math::index(Math base, Math index) {
     return Math(
         std::make_shared<const Node>(Node{Kind::Index, {}, {std::move(base), std::move(index)}}));
+}
+
+bool isAtomic(const Math& m) {
+    switch (m.kind()) {
+        case Math::Kind::Text:
+            for (std::string_view op : {" ", "+", "−", "-", "/", "·"})
+                if (m.textOf().find(op) != std::string::npos) return false;
+            return true;
+        case Math::Kind::Row:
+            for (const Math& item : m.items())
+                if (!isAtomic(item)) return false;
+            return true;
+        case Math::Kind::Fraction:
+            return false;
+        default:
+            return true;
+    }
 }
 
 }  // namespace doc

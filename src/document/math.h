@@ -42,4 +42,8 @@ class Math {
     std::shared_ptr<const Node> node_;
 };
 
+// A piece that reads as one unit when raised, lowered, put under a root or beside a slash: no
+// operator or blank in it and no fraction; otherwise it needs brackets there.
+bool isAtomic(const Math& m);
+
 }  // namespace doc

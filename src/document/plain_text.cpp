@@ -8,27 +8,9 @@
 namespace doc {
 namespace {
 
-// A piece that needs no brackets as a numerator, radicand or base.
-bool atomic(const Math& m) {
-    switch (m.kind()) {
-        case Math::Kind::Text:
-            for (std::string_view op : {" ", "+", "−", "-", "/", "·"})
-                if (m.textOf().find(op) != std::string::npos) return false;
-            return true;
-        case Math::Kind::Row:
-            for (const Math& item : m.items())
-                if (!atomic(item)) return false;
-            return true;
-        case Math::Kind::Fraction:
-            return false;
-        default:
-            return true;
-    }
-}
-
 std::string bracketed(const Math& m) {
     const std::string s = plainText(m);
-    return atomic(m) ? s : "(" + s + ")";
+    return isAtomic(m) ? s : "(" + s + ")";
 }
 
 // The text in superscript or subscript characters, where all of them have one.
