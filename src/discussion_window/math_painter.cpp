@@ -13,13 +13,27 @@ using doc::Math;
 
 // Shaping a text to measure it is the costly part of a layout, and a document repeats its pieces
 // ("x", " = ", digits) from one change to the next: their widths are kept. The window's thread
-// alone lays formulas out. The same font on the printer has other widths than on the screen, and
-// its key does not tell them apart: its height does.
+// alone lays formulas out. The same font on the printer has other widths than on the screen; its
+// height tells them apart.
+struct WidthKey {
+    QString family;
+    qreal size;
+    int weight;
+    bool italic;
+    qreal height;  // tells the printer's font from the screen's
+    QString text;
+    bool operator==(const WidthKey&) const = default;
+};
+
+size_t qHash(const WidthKey& k, size_t seed = 0) {
+    return qHashMulti(seed, k.family, k.size, k.weight, k.italic, k.height, k.text);
+}
+
 qreal widthOf(const QFont& font, const QFontMetricsF& fm, const QString& text) {
-    static QHash<QString, qreal> widths;
+    static QHash<WidthKey, qreal> widths;
     if (widths.size() > 20000) widths.clear();
-    const QString key =
-        font.key() + QChar(0x1F) + QString::number(fm.height()) + QChar(0x1F) + text;
+    const WidthKey key{font.family(), font.pointSizeF(), font.weight(),
+                       font.italic(), fm.height(),       text};
     auto found = widths.constFind(key);
     if (found != widths.constEnd()) return *found;
     return widths[key] = fm.horizontalAdvance(text);
@@ -46,10 +60,10 @@ MathBox MathBox::layout(const Math& math, const QFont& font) {
             box.width_ = widthOf(font, fm, text);
             box.ascent_ = fm.ascent();
             box.descent_ = fm.descent();
-            box.paint_ = [font, text](QPainter& p, QPointF at) {
+            box.paint_ = std::make_shared<const Paint>([font, text](QPainter& p, QPointF at) {
                 p.setFont(font);
                 p.drawText(at, text);
-            };
+            });
             break;
         }
         case Math::Kind::Row: {
@@ -61,9 +75,9 @@ MathBox MathBox::layout(const Math& math, const QFont& font) {
                 box.ascent_ = std::max(box.ascent_, child.ascent_);
                 box.descent_ = std::max(box.descent_, child.descent_);
             }
-            box.paint_ = [placed](QPainter& p, QPointF at) {
+            box.paint_ = std::make_shared<const Paint>([placed](QPainter& p, QPointF at) {
                 for (const auto& [x, child] : placed) child.paint(p, at + QPointF(x, 0));
-            };
+            });
             break;
         }
         case Math::Kind::Fraction: {
@@ -77,14 +91,14 @@ MathBox MathBox::layout(const Math& math, const QFont& font) {
             box.ascent_ = axis + rule / 2 + gap + num.descent_ + num.ascent_;
             box.descent_ = std::max<qreal>(0, den.ascent_ + den.descent_ + gap + rule / 2 - axis);
             const qreal w = box.width_;
-            box.paint_ = [=](QPainter& p, QPointF at) {
+            box.paint_ = std::make_shared<const Paint>([=](QPainter& p, QPointF at) {
                 num.paint(
                     p, at + QPointF((w - num.width_) / 2, -axis - rule / 2 - gap - num.descent_));
                 den.paint(p,
                           at + QPointF((w - den.width_) / 2, -axis + rule / 2 + gap + den.ascent_));
                 p.fillRect(QRectF(at.x() + pad / 2, at.y() - axis - rule / 2, w - pad, rule),
                            p.pen().color());
-            };
+            });
             break;
         }
         case Math::Kind::Root: {
@@ -95,7 +109,7 @@ MathBox MathBox::layout(const Math& math, const QFont& font) {
             box.ascent_ = radicand.ascent_ + gap + rule;
             box.descent_ = radicand.descent_;
             const qreal w = box.width_, top = box.ascent_ - rule / 2, bottom = radicand.descent_;
-            box.paint_ = [=](QPainter& p, QPointF at) {
+            box.paint_ = std::make_shared<const Paint>([=](QPainter& p, QPointF at) {
                 QPainterPath path(at + QPointF(0.05 * em, -0.3 * em));
                 path.lineTo(at + QPointF(0.18 * em, -0.38 * em));
                 path.lineTo(at + QPointF(0.32 * em, bottom));
@@ -108,7 +122,7 @@ MathBox MathBox::layout(const Math& math, const QFont& font) {
                 p.drawPath(path);
                 p.restore();
                 radicand.paint(p, at + QPointF(sign, 0));
-            };
+            });
             break;
         }
         case Math::Kind::Power:
@@ -124,10 +138,10 @@ MathBox MathBox::layout(const Math& math, const QFont& font) {
             box.ascent_ = std::max(base.ascent_, script.ascent_ - shift);
             box.descent_ = std::max(base.descent_, script.descent_ + shift);
             const qreal x = base.width_ + 0.03 * em;
-            box.paint_ = [=](QPainter& p, QPointF at) {
+            box.paint_ = std::make_shared<const Paint>([=](QPainter& p, QPointF at) {
                 base.paint(p, at);
                 script.paint(p, at + QPointF(x, shift));
-            };
+            });
             break;
         }
     }

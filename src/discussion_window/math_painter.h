@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPointF>
 #include <functional>
+#include <memory>
 
 #include "document/math.h"
 
@@ -19,9 +20,11 @@ class MathBox {
     qreal descent() const { return descent_; }  // below it
 
     // Paints with the painter's pen colour, the baseline starting at origin.
-    void paint(QPainter& painter, QPointF origin) const { paint_(painter, origin); }
+    void paint(QPainter& painter, QPointF origin) const { (*paint_)(painter, origin); }
 
   private:
     qreal width_ = 0, ascent_ = 0, descent_ = 0;
-    std::function<void(QPainter&, QPointF)> paint_ = [](QPainter&, QPointF) {};
+    // Shared, so that a box copies cheaply into the box around it.
+    using Paint = std::function<void(QPainter&, QPointF)>;
+    std::shared_ptr<const Paint> paint_ = std::make_shared<const Paint>([](QPainter&, QPointF) {});
 };
