@@ -6,34 +6,11 @@
 #include <QImage>
 #include <QMimeData>
 #include <QPdfDocument>
-#include <QPrinter>
 #include <QTemporaryDir>
-#include <deque>
 
 #include "test_window.h"
 
 namespace {
-
-class AnsweringDialogs : public Dialogs {
-  public:
-    std::deque<QString> files;
-    QString printTo;
-    QStringList messages;
-
-    void message(Icon, const QString&, const QString& text) override { messages << text; }
-    std::optional<Colour> chooseColour(Colour) override { return std::nullopt; }
-    std::optional<QString> saveFileName(const QString&, const QStringList&, QString&) override {
-        if (files.empty()) return std::nullopt;
-        const QString path = files.front();
-        files.pop_front();
-        return path;
-    }
-    bool choosePrinter(QPrinter& printer) override {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(printTo);
-        return true;
-    }
-};
 
 class DiscussionExports : public testing::Test {
   protected:

@@ -7,36 +7,11 @@
 #include <QImage>
 #include <QMimeData>
 #include <QPdfDocument>
-#include <QPrinter>
 #include <QTemporaryDir>
-#include <deque>
 
 #include "test_window.h"
 
 namespace {
-
-// Answers the file dialogs with the paths queued, the print dialog with a PDF file, and keeps
-// the messages.
-class AnsweringDialogs : public Dialogs {
-  public:
-    std::deque<QString> files;
-    QString printTo;
-    QStringList messages;
-
-    void message(Icon, const QString&, const QString& text) override { messages << text; }
-    std::optional<Colour> chooseColour(Colour) override { return std::nullopt; }
-    std::optional<QString> saveFileName(const QString&, const QStringList&, QString&) override {
-        if (files.empty()) return std::nullopt;
-        const QString path = files.front();
-        files.pop_front();
-        return path;
-    }
-    bool choosePrinter(QPrinter& printer) override {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(printTo);
-        return true;
-    }
-};
 
 class Export : public testing::Test {
   protected:
