@@ -48,10 +48,17 @@ class MathTextObject : public QObject, public QTextObjectInterface {
         qreal above, below;  // the padded ascent and descent
     };
 
-    Placed place(const QTextFormat& format) const {
-        const QFont font = format.toCharFormat().font();
-        const MathBox box = MathBox::layout(
-            formulas_[static_cast<std::size_t>(format.intProperty(kFormulaIndex))], font);
+    // The text layout asks for a formula's size more than once and again when painting it.
+    const Placed& place(const QTextFormat& format) {
+        const auto index = static_cast<std::size_t>(format.intProperty(kFormulaIndex));
+        if (placed_.size() != formulas_.size()) placed_.resize(formulas_.size());
+        std::optional<Placed>& placed = placed_[index];
+        if (!placed) placed = layOut(formulas_[index], format.toCharFormat().font());
+        return *placed;
+    }
+
+    static Placed layOut(const doc::Math& formula, const QFont& font) {
+        const MathBox box = MathBox::layout(formula, font);
         // The layout puts the box's middle half an x-height above the baseline.
         const qreal halfX = QFontMetricsF(font).xHeight() / 2;
         qreal above = box.ascent(), below = box.descent();
