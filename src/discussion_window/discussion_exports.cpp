@@ -10,13 +10,19 @@
 #include "document/discussion_document.h"
 #include "exact/coefficients.h"
 
+doc::QuadraticFormula& chosenQuadraticFormula() {
+    static doc::QuadraticFormula formula = doc::QuadraticFormula::Pq;
+    return formula;
+}
+
 doc::Document discussionDocumentOf(const std::array<QString, 5>& coefficients) {
     std::array<std::string, 5> texts;
     for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = coefficients[i].toStdString();
     const auto read = exact::readCoefficients(texts);
     if (const auto* error = std::get_if<exact::ReadError>(&read))
         return doc::unreadableDocument(*error, texts[static_cast<std::size_t>(error->field)]);
-    return doc::discussionDocument(exact::discuss(std::get<exact::Coefficients>(read)));
+    return doc::discussionDocument(exact::discuss(std::get<exact::Coefficients>(read)),
+                                   chosenQuadraticFormula());
 }
 
 namespace {

@@ -5,8 +5,13 @@
 
 #include "app/discussion_window.h"
 #include "document/document.h"
+#include "document/solution_way.h"
 
 class QPagedPaintDevice;
+
+// The formula for quadratic equations that the window's choice names; the copies and printouts
+// of the Kurvendiskussion use it too.
+doc::QuadraticFormula& chosenQuadraticFormula();
 
 // The Kurvendiskussion of the coefficient texts txtA .. txtE: the exact one, or the document
 // that says which field cannot be read.

@@ -5,6 +5,7 @@
 #include "app/discussion_window.h"
 
 class DocumentView;
+class QComboBox;
 
 // The exact Kurvendiskussion of the main window's coefficients, over all real numbers, as a
 // document that follows every change of the fields.
@@ -13,5 +14,9 @@ class frmKurvendiskussion : public DiscussionWindow {
     explicit frmKurvendiskussion(const QIcon& icon);
     void follow(const std::array<QString, 5>& coefficients) override;
 
+    QComboBox* cboLoesungsformel;  // pq-Formel or Mitternachtsformel for quadratic equations
     DocumentView* txtKurvendiskussion;
+
+  private:
+    std::array<QString, 5> coefficients_;
 };

@@ -5,23 +5,16 @@
 
 #include "document/school_notation.h"
 #include "document/solution_way.h"
+#include "document/way_numbers.h"
 
 namespace doc {
 namespace {
 
 using exact::Discussion;
 using exact::Value;
-
-Math text(std::string s) { return Math::text(std::move(s)); }
-
-Paragraph line(std::vector<Math> items) { return {std::move(items)}; }
-Paragraph sentence(std::string s) { return {{text(std::move(s))}}; }
-
-// "x₁", "H₂": the index only where there is more than one of its kind.
-Math indexed(const std::string& name, std::size_t i, std::size_t count) {
-    if (count < 2) return text(name);
-    return Math::index(text(name), text(std::to_string(i + 1)));
-}
+using way::line;
+using way::sentence;
+using way::text;
 
 std::string indexedText(const std::string& name, std::size_t i, std::size_t count) {
     static const char* const subscripts[] = {"₀", "₁", "₂", "₃", "₄", "₅", "₆", "₇", "₈", "₉"};
@@ -106,19 +99,6 @@ Section yIntercept(const Discussion& d) {
     return s;
 }
 
-std::string multiplicityMeaning(int multiplicity) {
-    switch (multiplicity) {
-        case 1:
-            return "einfache Nullstelle: Der Graph schneidet die x‑Achse.";
-        case 2:
-            return "doppelte Nullstelle: Der Graph berührt die x‑Achse.";
-        case 3:
-            return "dreifache Nullstelle: Sattelpunkt auf der x‑Achse.";
-        default:
-            return "vierfache Nullstelle: Der Graph berührt die x‑Achse.";
-    }
-}
-
 Section zeros(const Discussion& d) {
     Section s{"Nullstellen", {}};
     if (d.zeroPolynomial) {
@@ -126,12 +106,8 @@ Section zeros(const Discussion& d) {
             sentence("f(x) = 0 für alle x: Jede reelle Zahl ist eine Nullstelle."));
         return s;
     }
-    const auto& roots = d.f.roots;
-    if (roots.empty()) s.paragraphs.push_back(sentence("f hat keine reellen Nullstellen."));
-    for (std::size_t i = 0; i < roots.size(); ++i)
-        s.paragraphs.push_back(
-            line({equation(indexed("x", i, roots.size()), roots[i].x),
-                  text(" (" + multiplicityMeaning(roots[i].multiplicity) + ")")}));
+    // The way ends with each zero, its multiplicity and what that means for the graph.
+    if (d.f.roots.empty()) s.paragraphs.push_back(sentence("f hat keine reellen Nullstellen."));
     return s;
 }
 
@@ -277,11 +253,7 @@ Section area(const Discussion& d) {
                                "keine Fläche ein."));
         return s;
     }
-    s.paragraphs.push_back(line({text("Stammfunktion: "), function("F", d.antiderivative)}));
-    s.paragraphs.push_back(
-        sentence("Die Fläche zwischen der kleinsten und der größten Nullstelle ist die Summe der "
-                 "Beträge der Integrale zwischen benachbarten Nullstellen:"));
-    s.paragraphs.push_back(line({equation(text("A"), *d.area), text(" FE")}));
+    // The way ends with the area.
     return s;
 }
 
@@ -294,8 +266,8 @@ Section withWay(Section s, std::vector<Paragraph> way) {
 
 }  // namespace
 
-Document discussionDocument(const Discussion& d) {
-    SolutionWay way = solutionWay(d);
+Document discussionDocument(const Discussion& d, QuadraticFormula formula) {
+    SolutionWay way = solutionWay(d, formula);
     Document document;
     document.title = line({text("Kurvendiskussion von "), function("f", d.f.polynomial)});
     document.sections.push_back(functions(d));

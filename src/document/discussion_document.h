@@ -4,6 +4,7 @@
 #include <string>
 
 #include "document/document.h"
+#include "document/solution_way.h"
 #include "exact/coefficients.h"
 #include "exact/discussion.h"
 
@@ -12,7 +13,8 @@
 // extreme points, inflection points with their tangents, monotony, curvature, range, area.
 namespace doc {
 
-Document discussionDocument(const exact::Discussion& discussion);
+Document discussionDocument(const exact::Discussion& discussion,
+                            QuadraticFormula formula = QuadraticFormula::Pq);
 
 // What the window shows when a coefficient text cannot be read: which field, and why.
 Document unreadableDocument(const exact::ReadError& error, const std::string& text);

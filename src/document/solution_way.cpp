@@ -68,11 +68,11 @@ struct Names {
     std::size_t maxima = 0, minima = 0, saddles = 0;
 };
 
-std::vector<Paragraph> extremesWay(const Discussion& d) {
+std::vector<Paragraph> extremesWay(const Discussion& d, QuadraticFormula formula) {
     std::vector<Paragraph> out;
     if (d.degree < 2) return out;
     out.push_back(sentence("notwendige Bedingung: f′(x) = 0"));
-    append(out, equationWay(d.derivative1, "f′"));
+    append(out, equationWay(d.derivative1, "f′", formula));
     Names count;
     for (const exact::Stationary& p : d.stationary)
         (p.kind == exact::Stationary::Kind::Max   ? count.maxima
@@ -112,7 +112,7 @@ std::vector<Paragraph> extremesWay(const Discussion& d) {
     return out;
 }
 
-std::vector<Paragraph> inflectionsWay(const Discussion& d) {
+std::vector<Paragraph> inflectionsWay(const Discussion& d, QuadraticFormula formula) {
     std::vector<Paragraph> out;
     if (d.degree < 2) return out;
     if (d.degree == 2) {
@@ -121,7 +121,7 @@ std::vector<Paragraph> inflectionsWay(const Discussion& d) {
         return out;
     }
     out.push_back(sentence("notwendige Bedingung: f″(x) = 0"));
-    append(out, equationWay(d.derivative2, "f″"));
+    append(out, equationWay(d.derivative2, "f″", formula));
     const auto& roots = d.derivative2.roots;
     for (std::size_t j = 0; j < roots.size(); ++j) {
         const Math xj = place("W", j, roots.size());
@@ -247,6 +247,9 @@ std::vector<Paragraph> areaWay(const Discussion& d) {
     std::vector<Paragraph> out;
     if (!d.area) return out;
     const auto& zeros = d.f.roots;
+    out.push_back(
+        sentence("Die Fläche zwischen der kleinsten und der größten Nullstelle ist die Summe der "
+                 "Beträge der Integrale zwischen benachbarten Nullstellen."));
     out.push_back(line({text("Stammfunktion F(x) = "), schoolMath(d.antiderivative)}));
     for (std::size_t i = 0; i + 1 < zeros.size(); ++i) {
         const Evaluated lo = evaluate(d.antiderivative, zeros[i].x);
@@ -265,19 +268,19 @@ std::vector<Paragraph> areaWay(const Discussion& d) {
         sum.push_back(Math::index(text("I"), text(std::to_string(i + 1))));
         sum.push_back(text("|"));
     }
-    out.push_back(line({equation(Math::row(std::move(sum)), *d.area)}));
+    out.push_back(line({equation(Math::row(std::move(sum)), *d.area), text(" FE")}));
     return out;
 }
 
 }  // namespace
 
-SolutionWay solutionWay(const Discussion& d) {
+SolutionWay solutionWay(const Discussion& d, QuadraticFormula formula) {
     SolutionWay way;
     way.symmetry = symmetryWay(d);
     way.infinity = infinityWay(d);
-    if (!d.zeroPolynomial) way.zeros = equationWay(d.f, "f");
-    way.extremes = extremesWay(d);
-    way.inflections = inflectionsWay(d);
+    if (!d.zeroPolynomial) way.zeros = equationWay(d.f, "f", formula);
+    way.extremes = extremesWay(d, formula);
+    way.inflections = inflectionsWay(d, formula);
     way.monotony = signTable(d.monotony, d.derivative1, "f′", "Monotonie");
     way.curvature = signTable(d.curvature, d.derivative2, "f″", "Krümmung");
     way.range = rangeWay(d);

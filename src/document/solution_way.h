@@ -15,11 +15,15 @@ struct SolutionWay {
         range, area;
 };
 
-SolutionWay solutionWay(const exact::Discussion& discussion);
+// The two formulas taught for quadratic equations; schools teach one of them.
+enum class QuadraticFormula { Pq, Midnight };
+
+SolutionWay solutionWay(const exact::Discussion& discussion, QuadraticFormula formula);
 
 // p(x) = 0 solved the way a student tries: Ausklammern, Substitution, Raten with Polynomdivision,
-// pq-Formel, Näherungsverfahren; ending with each root of `analysed` and its multiplicity.
+// the chosen formula, Näherungsverfahren; ending with each root of `analysed` and its multiplicity.
 // `name` is "f", "f′" or "f″".
-std::vector<Paragraph> equationWay(const exact::Analysed& analysed, const std::string& name);
+std::vector<Paragraph> equationWay(const exact::Analysed& analysed, const std::string& name,
+                                   QuadraticFormula formula);
 
 }  // namespace doc

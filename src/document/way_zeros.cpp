@@ -20,26 +20,54 @@ Math power(const std::string& variable, int k) {
 
 Polynomial linear(const Rational& root) { return {{-root, Rational(1)}}; }
 
-// x² + p·x + q = 0 solved; what the Substitution needs to go on.
+// A quadratic equation solved, in the terms of the pq-Formel: x = center ± √discriminant.
 struct Quadratic {
     Rational center, discriminant;
     SquareRoot root;
 };
 
-Quadratic pqWay(const Polynomial& q, const std::string& v, std::vector<Paragraph>& out) {
-    const Rational a = q.coefficient(2);
-    const Rational p = q.coefficient(1) / a, c = q.coefficient(0) / a;
-    const Polynomial monic{{c, p, Rational(1)}};
-    if (!(a == Rational(1)))
-        out.push_back(line(
-            {text("Division durch "), number(a), text(": "), schoolMath(monic, v), text(" = 0")}));
-    out.push_back(
-        line({text("pq-Formel mit p = "), number(p), text(" und q = "), number(c), text(":")}));
+// The formula's own lines: its name and numbers, the formula, the discriminant written as the
+// formula names it, which has the sign of D = (p/2)² − q.
+void formulaLines(const Polynomial& q, const std::string& v, QuadraticFormula formula,
+                  std::vector<Paragraph>& out) {
+    const Rational a = q.coefficient(2), b = q.coefficient(1), c = q.coefficient(0);
     const Math pair = Math::index(text(v), text("1,2"));
+    if (formula == QuadraticFormula::Midnight) {
+        out.push_back(line({text("Mitternachtsformel mit a = "), number(a), text(", b = "),
+                            number(b), text(" und c = "), number(c), text(":")}));
+        out.push_back(line({pair, text(" = (−b ± √(b² − 4ac)) / (2a)")}));
+        out.push_back(
+            line({text("Diskriminante D = b² − 4ac = "), number(b * b - Rational(4) * a * c)}));
+        return;
+    }
+    const Rational p = b / a, q0 = c / a;
+    if (!(a == Rational(1)))
+        out.push_back(line({text("Division durch "), number(a), text(": "),
+                            schoolMath(Polynomial{{q0, p, Rational(1)}}, v), text(" = 0")}));
+    out.push_back(
+        line({text("pq-Formel mit p = "), number(p), text(" und q = "), number(q0), text(":")}));
     out.push_back(line({pair, text(" = −p/2 ± √((p/2)² − q)")}));
     const Rational center = -p / Rational(2);
+    out.push_back(line({text("Diskriminante D = (p/2)² − q = "), number(center * center - q0)}));
+}
+
+// The Mitternachtsformel with the numbers put in, before the root is simplified.
+Paragraph midnightNumbers(const Polynomial& q, const std::string& v) {
+    const Rational a = q.coefficient(2), b = q.coefficient(1), c = q.coefficient(0);
+    const Math root = Math::root(number(b * b - Rational(4) * a * c));
+    return line(
+        {Math::index(text(v), text("1,2")), text(" = "),
+         Math::fraction(Math::row({number(-b), text(" ± "), root}), number(Rational(2) * a))});
+}
+
+// a·v² + b·v + c = 0 solved with the chosen formula; what the Substitution needs to go on.
+Quadratic quadraticWay(const Polynomial& q, const std::string& v, QuadraticFormula formula,
+                       std::vector<Paragraph>& out) {
+    formulaLines(q, v, formula, out);
+    const Rational p = q.coefficient(1) / q.coefficient(2), c = q.coefficient(0) / q.coefficient(2);
+    const Rational center = -p / Rational(2);
     const Rational d = center * center - c;
-    out.push_back(line({text("Diskriminante D = (p/2)² − q = "), number(d)}));
+    const Math pair = Math::index(text(v), text("1,2"));
     Quadratic result{center, d, squareRoot(d.sign() < 0 ? Rational() : d)};
     if (d.sign() < 0) {
         out.push_back(sentence("D < 0: Die Gleichung hat keine reelle Lösung."));
@@ -51,6 +79,7 @@ Quadratic pqWay(const Polynomial& q, const std::string& v, std::vector<Paragraph
         return result;
     }
     out.push_back(sentence("D > 0: zwei Lösungen."));
+    if (formula == QuadraticFormula::Midnight) out.push_back(midnightNumbers(q, v));
     if (result.root.rational) {
         const Rational s = *result.root.rational;
         out.push_back(
@@ -64,10 +93,10 @@ Quadratic pqWay(const Polynomial& q, const std::string& v, std::vector<Paragraph
     return result;
 }
 
-void substitutionWay(const Polynomial& q, std::vector<Paragraph>& out) {
+void substitutionWay(const Polynomial& q, QuadraticFormula formula, std::vector<Paragraph>& out) {
     const Polynomial inZ{{q.coefficient(0), q.coefficient(2), q.coefficient(4)}};
     out.push_back(line({text("Substitution z = x²: "), schoolMath(inZ, "z"), text(" = 0")}));
-    const Quadratic z = pqWay(inZ, "z", out);
+    const Quadratic z = quadraticWay(inZ, "z", formula, out);
     if (z.discriminant.sign() < 0) {
         out.push_back(sentence("Also hat auch die Gleichung für x keine Lösung."));
         return;
@@ -235,7 +264,6 @@ void newtonWay(const Polynomial& q, const exact::Analysed& a, const std::string&
         const exact::Root& root = a.roots[i];
         const long double target = root.x.approx;
         if (!std::isfinite(target) || std::fabs(target) > 1e12L) continue;
-        const Math xi = indexed("x", i, a.roots.size());
         const long lo = static_cast<long>(std::floor(target));
         const Rational left(lo), right(lo + 1);
         const int sl = evaluate(q, left).sign(), sr = evaluate(q, right).sign();
@@ -252,7 +280,8 @@ void newtonWay(const Polynomial& q, const exact::Analysed& a, const std::string&
             for (int k = 0; k < 8; ++k) x -= evaluate(q, x) / evaluate(q1, x);
             if (std::fabs(x - target) < 1e-6L * (1 + std::fabs(target))) break;
         }
-        out.push_back(line({text("Startwert für "), xi, text(": x₀ = " + shortDecimal(x0))}));
+        // The steps are x₀, x₁, …; the roots get their names x₁, x₂, … once all are found.
+        out.push_back(sentence("Startwert x₀ = " + shortDecimal(x0)));
         long double x = x0;
         const char* const names[] = {"x₀", "x₁", "x₂", "x₃", "x₄"};
         for (int k = 0; k < 4; ++k) {
@@ -262,7 +291,8 @@ void newtonWay(const Polynomial& q, const exact::Analysed& a, const std::string&
                            names[k] + ")/" + slope + "(" + names[k] + ") ≈ " + decimal(next, 6))}));
             x = next;
         }
-        out.push_back(line({text("gesichert auf vier Stellen: "), equation(xi, root.x)}));
+        out.push_back(
+            line({text("gesichert auf vier Stellen: "), equation(text("Nullstelle"), root.x)}));
     }
 }
 
@@ -272,6 +302,18 @@ Math factorMath(const Polynomial& p, int multiplicity, bool alone = false) {
     if (multiplicity > 1)
         return Math::power(isX ? text("x") : schoolMath(p), text(std::to_string(multiplicity)));
     return isX || alone ? schoolMath(p) : Math::row({text("("), schoolMath(p), text(")")});
+}
+
+// What a zero of f of this multiplicity means for the graph.
+std::string graphAtZero(int multiplicity) {
+    switch (multiplicity) {
+        case 1:
+            return "Der Graph schneidet die x‑Achse.";
+        case 3:
+            return "Sattelpunkt auf der x‑Achse.";
+        default:
+            return "Der Graph berührt die x‑Achse.";
+    }
 }
 
 void multiplicityWay(const exact::Analysed& a, const std::string& name,
@@ -297,13 +339,16 @@ void multiplicityWay(const exact::Analysed& a, const std::string& name,
                            : Math::index(text("x"), text(name == "f′" ? "E" : "W"));
         out.push_back(
             line({equation(x, r.x), text(": " + plural(r.multiplicity) + " Nullstelle (Faktor "),
-                  factorMath(factor.polynomial, factor.multiplicity), text(" in der Zerlegung)")}));
+                  factorMath(factor.polynomial, factor.multiplicity),
+                  text(name == "f" ? " in der Zerlegung). " + graphAtZero(r.multiplicity)
+                                   : " in der Zerlegung)")}));
     }
 }
 
 }  // namespace
 
-std::vector<Paragraph> equationWay(const exact::Analysed& a, const std::string& name) {
+std::vector<Paragraph> equationWay(const exact::Analysed& a, const std::string& name,
+                                   QuadraticFormula formula) {
     std::vector<Paragraph> out;
     const Polynomial& p = a.polynomial;
     out.push_back(line({text(name + "(x) = 0: "), schoolMath(p), text(" = 0")}));
@@ -341,11 +386,11 @@ std::vector<Paragraph> equationWay(const exact::Analysed& a, const std::string& 
             break;
         }
         if (q.degree() == 2) {
-            pqWay(q, "x", out);
+            quadraticWay(q, "x", formula, out);
             break;
         }
         if (q.degree() == 4 && q.coefficient(3).isZero() && q.coefficient(1).isZero()) {
-            substitutionWay(q, out);
+            substitutionWay(q, formula, out);
             break;
         }
         if (current != name) out.push_back(line({text(current + "(x) = "), schoolMath(q)}));

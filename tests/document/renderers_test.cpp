@@ -117,7 +117,8 @@ TEST(Html, AWholeDiscussionHasItsTitleSectionsAndParagraphs) {
     EXPECT_EQ(count(html, "<p>"), paragraphs);
     EXPECT_EQ(count(html, "<p>"), count(html, "</p>"));
     EXPECT_NE(html.find("<h2>Funktion und Ableitungen</h2>"), std::string::npos);
-    EXPECT_NE(html.find("A = <sup>27</sup>&frasl;<sub>4</sub> ≈ 6,7500 FE"), std::string::npos)
+    EXPECT_NE(html.find("A = |I<sub>1</sub>| = <sup>27</sup>&frasl;<sub>4</sub> ≈ 6,7500 FE"),
+              std::string::npos)
         << html;
 }
 
@@ -173,7 +174,8 @@ TEST(Latex, WholeDocumentsAreBalancedAndPlainAscii) {
               std::string::npos)
         << classic;
     EXPECT_NE(classic.find("  &f'(x) = 3{x}^{2} - 12x + 9 \\\\\n"), std::string::npos) << classic;
-    EXPECT_NE(classic.find("A = \\frac{27}{4} \\approx 6{,}7500\\text{ FE}"), std::string::npos)
+    EXPECT_NE(classic.find("A = |{I}_{1}| = \\frac{27}{4} \\approx 6{,}7500\\text{ FE}"),
+              std::string::npos)
         << classic;
     // A long sentence is text that wraps, not a line of align*; its punctuation is outside $.
     EXPECT_NE(
@@ -181,7 +183,8 @@ TEST(Latex, WholeDocumentsAreBalancedAndPlainAscii) {
         std::string::npos)
         << classic;
     EXPECT_NE(
-        classic.find("\n${x}_{1} = 0$ (einfache Nullstelle: Der Graph schneidet die $x$-Achse.)"),
+        classic.find("\n${x}_{1} = 0$: einfache Nullstelle (Faktor $x$ in der Zerlegung). Der "
+                     "Graph schneidet die $x$-Achse.\n"),
         std::string::npos)
         << classic;
 }

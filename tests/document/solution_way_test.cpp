@@ -19,7 +19,8 @@ std::string sectionOf(const std::string& document, const std::string& heading) {
     const auto begin = document.find("\n" + heading + "\n");
     if (begin == std::string::npos) return {};
     const auto end = document.find("\n\n", begin + 1);
-    return document.substr(begin, end == std::string::npos ? std::string::npos : end - begin);
+    // With the newline that ends its last line.
+    return document.substr(begin, end == std::string::npos ? std::string::npos : end - begin + 1);
 }
 
 void expectLines(const std::string& text, std::initializer_list<std::string> lines) {
@@ -45,8 +46,10 @@ struct Exercise {
     std::array<std::string, 5> coefficients;
     std::string document;
     exact::Discussion discussion;
-    explicit Exercise(std::array<std::string, 5> c) : coefficients(c), discussion(discussionOf(c)) {
-        document = doc::plainText(doc::discussionDocument(discussion));
+    explicit Exercise(std::array<std::string, 5> c,
+                      doc::QuadraticFormula formula = doc::QuadraticFormula::Pq)
+        : coefficients(c), discussion(discussionOf(c)) {
+        document = doc::plainText(doc::discussionDocument(discussion, formula));
     }
     std::string zeros() const { return sectionOf(document, "Nullstellen"); }
     std::string extremes() const { return sectionOf(document, "Extrempunkte"); }
@@ -65,7 +68,8 @@ TEST(SolutionWay, AusklammernThenPqFormel) {
         {"Ausklammern: x · (x² − 6x + 9) = 0", "Satz vom Nullprodukt: x = 0 oder x² − 6x + 9 = 0",
          "pq-Formel mit p = −6 und q = 9:", "Diskriminante D = (p/2)² − q = 0",
          "D = 0: genau eine Lösung, eine doppelte.", "x = 3", "Zerlegung: f(x) = x · (x − 3)²",
-         "x₂ = 3: doppelte Nullstelle (Faktor (x − 3)² in der Zerlegung)"});
+         "x₂ = 3: doppelte Nullstelle (Faktor (x − 3)² in der Zerlegung). Der Graph berührt die "
+         "x‑Achse."});
     expectLines(
         e.extremes(),
         {"notwendige Bedingung: f′(x) = 0", "Division durch 3: x² − 4x + 3 = 0", "x₁ = 1, x₂ = 3",
@@ -80,7 +84,7 @@ TEST(SolutionWay, AusklammernThenPqFormel) {
     expectLines(sectionOf(e.document, "Monotonie"),
                 {"]−∞; 1[: f′(0) = 9 > 0 ⇒ steigend", "]1; 3[: f′(2) = −3 < 0 ⇒ fallend"});
     expectLines(sectionOf(e.document, "Fläche zwischen Graph und x‑Achse"),
-                {"I₁ = ∫_x₁^x₂ f(x) dx = F(x₂) − F(x₁) = 27/4", "A = |I₁| = 27/4 ≈ 6,7500"});
+                {"I₁ = ∫_x₁^x₂ f(x) dx = F(x₂) − F(x₁) = 27/4", "A = |I₁| = 27/4 ≈ 6,7500 FE"});
     e.expectAllRoots();
 }
 
@@ -93,7 +97,7 @@ TEST(SolutionWay, SubstitutionAndBackSubstitution) {
     expectLines(sectionOf(e.document, "Symmetrie"), {"f(−x) = x⁴ − 5x² + 4 = f(x)"});
     // The integrals between neighbouring zeros, exactly: 22/15 + 76/15 + 22/15 = 8.
     expectLines(sectionOf(e.document, "Fläche zwischen Graph und x‑Achse"),
-                {"I₂ = ∫_x₂^x₃ f(x) dx = F(x₃) − F(x₂) = 76/15", "A = |I₁| + |I₂| + |I₃| = 8"});
+                {"I₂ = ∫_x₂^x₃ f(x) dx = F(x₃) − F(x₂) = 76/15", "A = |I₁| + |I₂| + |I₃| = 8 FE"});
     e.expectAllRoots();
 
     // A negative z has no x; an irrational z is back-substituted under the root.
@@ -146,6 +150,29 @@ TEST(SolutionWay, PqFormelWithTheDiscriminantsMeaning) {
                                "D < 0: Die Gleichung hat keine reelle Lösung."});
 }
 
+// The same equations with the Mitternachtsformel: a, b, c as they stand, no division, the
+// numbers put in before the root is simplified; the roots are the same.
+TEST(SolutionWay, MitternachtsformelWhereTheSchoolTeachesIt) {
+    using doc::QuadraticFormula;
+    const Exercise e({"", "", "1", "-2", "-1"}, QuadraticFormula::Midnight);
+    expectLines(e.zeros(), {"Mitternachtsformel mit a = 1, b = −2 und c = −1:",
+                            "x_1,2 = (−b ± √(b² − 4ac)) / (2a)", "Diskriminante D = b² − 4ac = 8",
+                            "D > 0: zwei Lösungen.", "x_1,2 = (2 ± √8)/2", "x_1,2 = 1 ± √2"});
+    EXPECT_EQ(e.zeros().find("pq-Formel"), std::string::npos);
+    e.expectAllRoots();
+    const Exercise halves({"", "", "2", "-3", "1"}, QuadraticFormula::Midnight);
+    expectLines(halves.zeros(),
+                {"Diskriminante D = b² − 4ac = 1", "x_1,2 = (3 ± √1)/4", "x₁ = ½, x₂ = 1"});
+    EXPECT_EQ(halves.zeros().find("Division durch"), std::string::npos);
+    const Exercise none({"", "", "2", "", "3"}, QuadraticFormula::Midnight);
+    expectLines(none.zeros(), {"Diskriminante D = b² − 4ac = −24",
+                               "D < 0: Die Gleichung hat keine reelle Lösung."});
+    const Exercise biquadratic({"1", "", "-5", "", "4"}, QuadraticFormula::Midnight);
+    expectLines(biquadratic.zeros(), {"Mitternachtsformel mit a = 1, b = −5 und c = 4:",
+                                      "z_1,2 = (5 ± √9)/2", "z₁ = 1, z₂ = 4", "x² = 4 ⇒ x = ±2"});
+    biquadratic.expectAllRoots();
+}
+
 TEST(SolutionWay, NaeherungsverfahrenWhereNothingElseReaches) {
     const Exercise e({"2", "", "-3", "1", ""});
     expectLines(e.zeros(), {"Ausklammern: x · (2x³ − 3x + 1) = 0", "g(1) = 0",
@@ -157,7 +184,8 @@ TEST(SolutionWay, NaeherungsverfahrenWhereNothingElseReaches) {
          "Näherungsverfahren (Newton-Verfahren) für 8x³ − 6x + 1 = 0:", "xₙ₊₁ = xₙ − f′(xₙ)/f″(xₙ)",
          "Vorzeichenwechsel zwischen −1 und 0: f′(−1) < 0, f′(0) > 0",
          "x₄ = x₃ − f′(x₃)/f″(x₃) ≈ −0,939693", "x₄ = x₃ − f′(x₃)/f″(x₃) ≈ 0,173648",
-         "x₄ = x₃ − f′(x₃)/f″(x₃) ≈ 0,766044", "gesichert auf vier Stellen: x₁ ≈ −0,9397",
+         "x₄ = x₃ − f′(x₃)/f″(x₃) ≈ 0,766044", "Startwert x₀ = −1",
+         "gesichert auf vier Stellen: Nullstelle ≈ −0,9397",
          "y-Wert: f(x₂) ≈ 0,0850 ⇒ H(≈ 0,1736 | ≈ 0,0850)"});
     const std::string extremes = e.extremes();
     EXPECT_NE(extremes.find("f″(x₁) ≈ 15,19"), std::string::npos) << extremes;
@@ -182,8 +210,10 @@ TEST(SolutionWay, VorzeichenwechselWhereTheSecondDerivativeVanishes) {
 
 TEST(SolutionWay, SattelpunktAndWendetangente) {
     const Exercise e({"1", "-4", "", "", ""});
-    expectLines(e.zeros(), {"Ausklammern: x³ · (x − 4) = 0", "x − 4 = 0 ⇒ x = 4",
-                            "x₁ = 0: dreifache Nullstelle (Faktor x³ in der Zerlegung)"});
+    expectLines(e.zeros(),
+                {"Ausklammern: x³ · (x − 4) = 0", "x − 4 = 0 ⇒ x = 4",
+                 "x₁ = 0: dreifache Nullstelle (Faktor x³ in der Zerlegung). Sattelpunkt auf der "
+                 "x‑Achse."});
     expectLines(e.extremes(), {"Testwerte: f′(−1) = −16 < 0, f′(2) = −16 < 0",
                                "kein Vorzeichenwechsel ⇒ Sattelpunkt, kein Extrempunkt",
                                "hinreichende Bedingung: f″(x₂) = 36 > 0 ⇒ Tiefpunkt"});
