@@ -49,9 +49,25 @@ std::variant<Rational, ReadError::Why> readCoefficient(const std::string& text) 
 }
 
 std::variant<Coefficients, ReadError> readCoefficients(const std::array<std::string, 5>& texts) {
+    return readCoefficients(texts, {});
+}
+
+std::variant<Coefficients, ReadError> readCoefficients(
+    const std::array<std::string, 5>& texts, const std::array<std::string, 5>& fractions) {
+    // "p/q": both parts are integers, which the decimal reader reads exactly.
+    auto readFraction = [](const std::string& fraction) -> std::variant<Rational, ReadError::Why> {
+        const auto slash = fraction.find('/');
+        auto numerator = readCoefficient(fraction.substr(0, slash));
+        if (slash == std::string::npos || std::holds_alternative<ReadError::Why>(numerator))
+            return numerator;
+        auto denominator = readCoefficient(fraction.substr(slash + 1));
+        if (std::holds_alternative<ReadError::Why>(denominator)) return denominator;
+        if (std::get<Rational>(denominator).isZero()) return ReadError::Why::NotANumber;
+        return std::get<Rational>(numerator) / std::get<Rational>(denominator);
+    };
     Coefficients c;
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        auto r = readCoefficient(texts[i]);
+        auto r = fractions[i].empty() ? readCoefficient(texts[i]) : readFraction(fractions[i]);
         if (auto* why = std::get_if<ReadError::Why>(&r))
             return ReadError{static_cast<int>(i), *why};
         c[i] = std::get<Rational>(std::move(r));

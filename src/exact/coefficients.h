@@ -32,6 +32,11 @@ constexpr int kMaxDigits = 2000;
 // is the error.
 std::variant<Coefficients, ReadError> readCoefficients(const std::array<std::string, 5>& texts);
 
+// As above, where a field's exact fraction ("-1/3", as Rational::text() writes it) stands in for
+// its text; an empty fraction leaves the text to be read.
+std::variant<Coefficients, ReadError> readCoefficients(const std::array<std::string, 5>& texts,
+                                                       const std::array<std::string, 5>& fractions);
+
 // One text; throws nothing.
 std::variant<Rational, ReadError::Why> readCoefficient(const std::string& text);
 

@@ -56,8 +56,9 @@ std::string facts(const Discussion& d) {
     return out;
 }
 
-std::string factsOf(const std::array<std::string, 5>& texts) {
-    auto read = readCoefficients(texts);
+std::string factsOf(const std::array<std::string, 5>& texts,
+                    const std::array<std::string, 5>& fractions) {
+    auto read = readCoefficients(texts, fractions);
     if (const auto* e = std::get_if<ReadError>(&read))
         return std::string("error txt") + static_cast<char>('A' + e->field);
     return facts(discuss(std::get<Coefficients>(read)));
