@@ -1,14 +1,16 @@
 #include "app/discussion_window.h"
 
 #include "app/plugin_library.h"
+#include "app/steckbrief_window.h"
 
 namespace {
 
 constexpr char kLibrary[] = "polyskop_discussion";
 
 using MakeWindow = DiscussionWindow* (*)(const QIcon*);
-using MakeTexts = void (*)(const QString*, DiscussionTexts*);
-using PaintPages = void (*)(QPagedPaintDevice*, const QString*, const DiscussionPicture*);
+using MakeSteckbrief = SteckbriefWindow* (*)(const QIcon*);
+using MakeTexts = void (*)(const CoefficientTexts*, DiscussionTexts*);
+using PaintPages = void (*)(QPagedPaintDevice*, const CoefficientTexts*, const DiscussionPicture*);
 
 template <typename Function>
 Function resolved(const char* symbol) {
@@ -17,6 +19,13 @@ Function resolved(const char* symbol) {
 
 }  // namespace
 
+SteckbriefWindow* newSteckbriefWindow(const QIcon& icon, QString& failure) {
+    static const auto make = resolved<MakeSteckbrief>("polyskopSteckbriefWindow");
+    if (make) return make(&icon);
+    failure = missingLibraryText(kLibrary, "Der Steckbrief kann nicht angezeigt werden");
+    return nullptr;
+}
+
 DiscussionWindow* newDiscussionWindow(const QIcon& icon, QString& failure) {
     static const auto make = resolved<MakeWindow>("polyskopDiscussionWindow");
     if (make) return make(&icon);
@@ -24,22 +33,22 @@ DiscussionWindow* newDiscussionWindow(const QIcon& icon, QString& failure) {
     return nullptr;
 }
 
-bool discussionTexts(const std::array<QString, 5>& coefficients, DiscussionTexts& texts,
+bool discussionTexts(const CoefficientTexts& coefficients, DiscussionTexts& texts,
                      QString& failure) {
     static const auto make = resolved<MakeTexts>("polyskopDiscussionTexts");
     if (make) {
-        make(coefficients.data(), &texts);
+        make(&coefficients, &texts);
         return true;
     }
     failure = missingLibraryText(kLibrary, "Die Kurvendiskussion kann nicht kopiert werden");
     return false;
 }
 
-bool paintDiscussion(QPagedPaintDevice& device, const std::array<QString, 5>& coefficients,
+bool paintDiscussion(QPagedPaintDevice& device, const CoefficientTexts& coefficients,
                      const DiscussionPicture& picture, QString& failure) {
     static const auto paint = resolved<PaintPages>("polyskopPaintDiscussion");
     if (paint) {
-        paint(&device, coefficients.data(), &picture);
+        paint(&device, &coefficients, &picture);
         return true;
     }
     failure = missingLibraryText(kLibrary, "Die Kurvendiskussion kann nicht gedruckt werden");

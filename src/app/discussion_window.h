@@ -9,14 +9,21 @@
 class QPagedPaintDevice;
 class QPainter;
 
+// The coefficients as the Kurvendiskussion reads them: the texts of txtA .. txtE, and for a field
+// that still shows what the Steckbrief wrote into it, the exact fraction behind that text.
+struct CoefficientTexts {
+    std::array<QString, 5> texts;
+    std::array<QString, 5> fractions;  // "-1/3", or empty where the text holds
+};
+
 // The window "Kurvendiskussion – Polyskop": the exact curve analysis of the coefficients that
 // stand in the main window now. It comes from a library of its own, loaded when the window is
 // first asked for, so that the exact arithmetic costs nothing at start.
 class DiscussionWindow : public QWidget {
   public:
     using QWidget::QWidget;
-    // The texts of txtA .. txtE, as they stand after every change.
-    virtual void follow(const std::array<QString, 5>& coefficients) = 0;
+    // The coefficients, as they stand after every change.
+    virtual void follow(const CoefficientTexts& coefficients) = 0;
 };
 
 // The window, or nothing when the library cannot be loaded; then failure says why, in German.
@@ -31,8 +38,8 @@ using DiscussionPicture = std::function<void(QPainter&, const QRectF&)>;
 
 // From the same library, whether or not the window is open; false, with failure in German, when
 // the library cannot be loaded.
-bool discussionTexts(const std::array<QString, 5>& coefficients, DiscussionTexts& texts,
+bool discussionTexts(const CoefficientTexts& coefficients, DiscussionTexts& texts,
                      QString& failure);
 // The Kurvendiskussion on A4 pages of the device, the picture on the first page.
-bool paintDiscussion(QPagedPaintDevice& device, const std::array<QString, 5>& coefficients,
+bool paintDiscussion(QPagedPaintDevice& device, const CoefficientTexts& coefficients,
                      const DiscussionPicture& picture, QString& failure);

@@ -105,6 +105,7 @@ frmFunktion::~frmFunktion() {
     delete helpFKT_;
     delete valueTable_;
     delete discussion_;
+    delete steckbrief_;
 }
 
 Surface& frmFunktion::surface() { return *painter_; }

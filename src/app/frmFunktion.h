@@ -21,6 +21,7 @@
 #include "app/dialogs.h"
 #include "app/discussion_window.h"
 #include "app/shared_state.h"
+#include "app/steckbrief_window.h"
 #include "plot/plot_layer.h"
 #include "plot/ranges.h"
 #include "plot/recording_surface.h"
@@ -167,7 +168,13 @@ class frmFunktion : public QWidget, public SharedState {
     void copyDiscussionLatex();
     void printDiscussion();
     void saveDiscussionPdf();
-    std::array<QString, 5> coefficientTexts() const;
+    CoefficientTexts coefficientTexts() const;
+    // The Steckbrief in its window; "Übernehmen" writes its coefficients into txtA .. txtE.
+    void showSteckbrief();
+    void takeCoefficients(const std::array<QString, 5>& texts,
+                          const std::array<QString, 5>& fractions);
+    // A field edited since the Steckbrief wrote into it keeps its own text only.
+    void forgetEditedFractions();
     // The axis numbers and marked points over the picture, as the Ansicht menu has them
     // (frmFunktion_layer.cpp).
     plot::Layer plotLayer() const;
@@ -317,6 +324,10 @@ class frmFunktion : public QWidget, public SharedState {
     QPointer<QWidget> hilfe_;  // the manual's window
     QPointer<frmWertetabelle> valueTable_;
     QPointer<DiscussionWindow> discussion_;
+    QPointer<SteckbriefWindow> steckbrief_;
+    // What the Steckbrief last wrote into txtA .. txtE, with the exact fractions behind it; a
+    // fraction holds until its field is edited.
+    CoefficientTexts taken_;
     QAction* copyResultsAction_ = nullptr;
     QMenu* viewMenu_ = nullptr;
     QAction* axisNumbersAction_ = nullptr;

@@ -89,6 +89,7 @@ void frmFunktion::btStartKD_Click() {
 
 // The curves drawn from the old terms go with them: the plot is wiped to its axes and grid.
 void frmFunktion::coefficientChanged() {
+    forgetEditedFractions();
     txtP01X->setText("");
     txtP01Y->setText("");
     LoeschErgebnisse();

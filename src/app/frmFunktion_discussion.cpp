@@ -28,8 +28,39 @@ void frmFunktion::followDiscussion() {
     if (discussion_) discussion_->follow(coefficientTexts());
 }
 
-std::array<QString, 5> frmFunktion::coefficientTexts() const {
-    return {txtA->text(), txtB->text(), txtC->text(), txtD->text(), txtE->text()};
+CoefficientTexts frmFunktion::coefficientTexts() const {
+    return {{txtA->text(), txtB->text(), txtC->text(), txtD->text(), txtE->text()},
+            taken_.fractions};
+}
+
+void frmFunktion::forgetEditedFractions() {
+    const CoefficientTexts now = coefficientTexts();
+    for (std::size_t i = 0; i < now.texts.size(); ++i)
+        if (now.texts[i] != taken_.texts[i]) taken_.fractions[i].clear();
+}
+
+void frmFunktion::showSteckbrief() {
+    showOnce(steckbrief_, [this]() -> SteckbriefWindow* {
+        QString failure;
+        SteckbriefWindow* window = newSteckbriefWindow(windowIcon(), failure);
+        if (!window)
+            dialogs.message(Dialogs::Icon::Stop, "Polyskop", failure);
+        else
+            window->onTake([this](const auto& texts, const auto& fractions) {
+                takeCoefficients(texts, fractions);
+            });
+        return window;
+    });
+}
+
+void frmFunktion::takeCoefficients(const std::array<QString, 5>& texts,
+                                   const std::array<QString, 5>& fractions) {
+    // The fractions only once every field shows its new text, so that none counts as edited.
+    taken_ = {texts, {}};
+    TextField* fields[] = {txtA, txtB, txtC, txtD, txtE};
+    for (std::size_t i = 0; i < texts.size(); ++i) fields[i]->setText(texts[i]);
+    taken_.fractions = fractions;
+    followDiscussion();
 }
 
 std::optional<DiscussionTexts> frmFunktion::discussionTextsNow() {

@@ -42,6 +42,9 @@ void frmFunktion::buildMenu() {
             [this] { copyDiscussion(); });
     connect(entry(bearbeiten, "Kurvendiskussion als &LaTeX kopieren"), &QAction::triggered, this,
             [this] { copyDiscussionLatex(); });
+    bearbeiten->addSeparator();
+    connect(entry(bearbeiten, "&Steckbrief …"), &QAction::triggered, this,
+            [this] { showSteckbrief(); });
     // There are results to copy once an analysis has left any.
     for (analysis::Field f : analysis::kResultFields)
         connect(static_cast<QLineEdit*>(analysisField(f)), &QLineEdit::textChanged, this, [this] {

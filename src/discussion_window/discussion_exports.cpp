@@ -15,10 +15,13 @@ doc::QuadraticFormula& chosenQuadraticFormula() {
     return formula;
 }
 
-doc::Document discussionDocumentOf(const std::array<QString, 5>& coefficients) {
-    std::array<std::string, 5> texts;
-    for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = coefficients[i].toStdString();
-    const auto read = exact::readCoefficients(texts);
+doc::Document discussionDocumentOf(const CoefficientTexts& coefficients) {
+    std::array<std::string, 5> texts, fractions;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        texts[i] = coefficients.texts[i].toStdString();
+        fractions[i] = coefficients.fractions[i].toStdString();
+    }
+    const auto read = exact::readCoefficients(texts, fractions);
     if (const auto* error = std::get_if<exact::ReadError>(&read))
         return doc::unreadableDocument(*error, texts[static_cast<std::size_t>(error->field)]);
     return doc::discussionDocument(exact::discuss(std::get<exact::Coefficients>(read)),

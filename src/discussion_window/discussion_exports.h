@@ -15,7 +15,7 @@ doc::QuadraticFormula& chosenQuadraticFormula();
 
 // The Kurvendiskussion of the coefficient texts txtA .. txtE: the exact one, or the document
 // that says which field cannot be read.
-doc::Document discussionDocumentOf(const std::array<QString, 5>& coefficients);
+doc::Document discussionDocumentOf(const CoefficientTexts& coefficients);
 
 // The document on A4 pages: the title with the function, the picture under it when there is one,
 // then the sections. A page ends between sections, or between the paragraphs of a section too

@@ -45,7 +45,7 @@ frmKurvendiskussion::frmKurvendiskussion(const QIcon& icon)
     resize(620, 760);
 }
 
-void frmKurvendiskussion::follow(const std::array<QString, 5>& coefficients) {
+void frmKurvendiskussion::follow(const CoefficientTexts& coefficients) {
     coefficients_ = coefficients;
     txtKurvendiskussion->show(discussionDocumentOf(coefficients));
 }

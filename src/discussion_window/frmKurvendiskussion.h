@@ -12,11 +12,11 @@ class QComboBox;
 class frmKurvendiskussion : public DiscussionWindow {
   public:
     explicit frmKurvendiskussion(const QIcon& icon);
-    void follow(const std::array<QString, 5>& coefficients) override;
+    void follow(const CoefficientTexts& coefficients) override;
 
     QComboBox* cboLoesungsformel;  // pq-Formel or Mitternachtsformel for quadratic equations
     DocumentView* txtKurvendiskussion;
 
   private:
-    std::array<QString, 5> coefficients_;
+    CoefficientTexts coefficients_;
 };

@@ -144,10 +144,24 @@ std::optional<QString> readTarget(frmFunktion& window, const QString& target, QS
         if (window.isVisible()) others.prepend(window.windowTitle());
         return others.join('|');
     }
-    if (target == "discussion.facts")
-        return QString::fromStdString(
-            exact::factsOf({textOf(window.txtA), textOf(window.txtB), textOf(window.txtC),
-                            textOf(window.txtD), textOf(window.txtE)}));
+    if (target == "discussion.facts") {
+        // As the window reads the fields: with the Steckbrief's exact fractions behind them.
+        const CoefficientTexts now = window.coefficientTexts();
+        std::array<std::string, 5> texts, fractions;
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            texts[i] = now.texts[i].toStdString();
+            fractions[i] = now.fractions[i].toStdString();
+        }
+        return QString::fromStdString(exact::factsOf(texts, fractions));
+    }
+    if (target == "steckbrief.result" || target == "steckbrief.check") {
+        // The window keeps its answer in a property of this name after each "Lösen".
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == "frmSteckbrief" && w->isVisible())
+                return w->property(target.toUtf8().constData()).toString();
+        error = "the window frmSteckbrief is not open";
+        return std::nullopt;
+    }
     if (target == "discussion.text") {
         // The library's text, as "Bearbeiten → Kurvendiskussion kopieren" puts it on the clipboard.
         DiscussionTexts texts;

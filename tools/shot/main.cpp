@@ -1,8 +1,13 @@
-// polyskop-shot: a picture of the Kurvendiskussion's window for the manual, as the program
-// shows it for the coefficients given, scrolled to the section HEADING when one is named.
+// polyskop-shot: the manual's pictures of the program's own windows. The Kurvendiskussion as the
+// program shows it for the coefficients given, scrolled to the section HEADING when one is named;
+// the Steckbrief solved for the degree and the conditions ("\n" between two lines).
 //   polyskop-shot OUTPUT.png A B C D E [HEADING]
+//   polyskop-shot --steckbrief OUTPUT.png DEGREE CONDITIONS
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -36,31 +41,51 @@ bool scrollTo(QWidget& window, const QString& heading) {
     return false;
 }
 
+QWidget* topLevel(const char* name) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == name) return w;
+    return nullptr;
+}
+
+int steckbriefShot(frmFunktion& window, const QStringList& args) {
+    window.showSteckbrief();
+    QWidget* steckbrief = topLevel("frmSteckbrief");
+    if (!steckbrief) return 1;
+    steckbrief->findChild<QComboBox*>("cboGrad")->setCurrentText(args[3]);
+    steckbrief->findChild<QPlainTextEdit*>("txtBedingungen")
+        ->setPlainText(QString(args[4]).replace("\\n", "\n"));
+    steckbrief->findChild<QPushButton*>("btLoesen")->click();
+    QApplication::processEvents();
+    return steckbrief->grab().save(args[2]) ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     setUpApplication(app);
     const QStringList args = app.arguments();
-    if (args.size() != 7 && args.size() != 8) {
-        std::fprintf(stderr, "usage: polyskop-shot OUTPUT.png A B C D E [HEADING]\n");
+    const bool steckbrief = args.size() == 5 && args[1] == "--steckbrief";
+    if (!steckbrief && args.size() != 7 && args.size() != 8) {
+        std::fprintf(stderr,
+                     "usage: polyskop-shot OUTPUT.png A B C D E [HEADING]\n"
+                     "       polyskop-shot --steckbrief OUTPUT.png DEGREE CONDITIONS\n");
         return 2;
     }
     NoDialogs dialogs;
     frmFunktion window(dialogs);
     window.show();
+    if (steckbrief) return steckbriefShot(window, args);
     TextField* fields[] = {window.txtA, window.txtB, window.txtC, window.txtD, window.txtE};
     for (int i = 0; i < 5; ++i) fields[i]->setText(args[i + 2]);
     window.showDiscussion();
     QApplication::processEvents();
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() != "frmKurvendiskussion") continue;
-        if (args.size() == 8 && !scrollTo(*w, args[7])) {
-            std::fprintf(stderr, "polyskop-shot: no section %s\n", qPrintable(args[7]));
-            return 1;
-        }
-        if (w->grab().save(args[1])) return 0;
+    QWidget* discussion = topLevel("frmKurvendiskussion");
+    if (discussion && args.size() == 8 && !scrollTo(*discussion, args[7])) {
+        std::fprintf(stderr, "polyskop-shot: no section %s\n", qPrintable(args[7]));
+        return 1;
     }
+    if (discussion && discussion->grab().save(args[1])) return 0;
     std::fprintf(stderr, "polyskop-shot: no picture of the Kurvendiskussion\n");
     return 1;
 }
