@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTextStream>
+#include <algorithm>
 #include <random>
 
 #include "app/application.h"
@@ -27,6 +28,9 @@ constexpr bool underSanitizer = false;
 // slowest one is reported for a person to look at.
 constexpr std::chrono::milliseconds hangAfter{120000};
 constexpr double peakAllowedMiB = 200;
+// Drawings repeated since the last wipe retain nothing new; distinct ones (another colour, width
+// or view) may, but a person's session never comes near this many primitives.
+constexpr std::size_t retainedAllowed = 2'000'000;
 
 struct Options {
     unsigned seed = std::random_device{}();
@@ -76,6 +80,7 @@ int main(int argc, char** argv) {
 
     qint64 slowestMs = -1;
     QString slowest;
+    std::size_t mostRetained = 0;
     const auto fail = [&](long n, const QString& what, const QString& why) {
         out << "FAIL after action " << n << " (" << what << "): " << why << '\n'
             << "reproduce: polyskop-monkey --seed " << options.seed << " --actions " << n << '\n';
@@ -92,9 +97,15 @@ int main(int argc, char** argv) {
             slowest = QString("#%1 %2").arg(n).arg(what);
         }
         if (!health::pointerIsArrow(window)) return fail(n, what, "the pointer is not the arrow");
+        const std::size_t retained = window.retained().primitives().size();
+        mostRetained = std::max(mostRetained, retained);
+        if (retained > retainedAllowed)
+            return fail(n, what, QString("the picture retains %1 primitives").arg(retained));
     }
     out << "slowest action " << slowestMs << " ms: " << slowest << '\n';
-    out << dialogs.messages << " message boxes, " << dialogs.colourDialogs << " colour dialogs\n";
+    out << dialogs.messages << " message boxes, " << dialogs.colourDialogs << " colour dialogs, "
+        << dialogs.fileDialogs << " file and print dialogs answered\n";
+    out << "largest retained picture " << mostRetained << " primitives\n";
 
     const QStringList wrong = checkKnownAnalysis(window, dialogs);
     for (const QString& line : wrong) out << "FAIL analysis of x^4-5x^2+4: " << line << '\n';

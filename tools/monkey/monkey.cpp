@@ -3,12 +3,16 @@
 #include "terms/keypad.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 
 #include "app/frmFunktion.h"
@@ -94,6 +98,11 @@ Monkey::Monkey(frmFunktion& window, std::mt19937& random)
             qobject_cast<QComboBox*>(w))
             fields_.push_back(w);
     }
+    // Every entry of the menu bar but "Beenden", which would end the run.
+    for (QMenu* menu : window.findChildren<QMenu*>())
+        for (QAction* entry : menu->actions())
+            if (!entry->isSeparator() && !entry->menu() && !entry->text().contains("Beenden"))
+                menuEntries_.push_back(entry);
 }
 
 int Monkey::below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
@@ -130,12 +139,20 @@ QString Monkey::step() {
         what = pick();
     else if (roll < 84)
         what = toggle();
-    else if (roll < 88)
+    else if (roll < 86)
         what = press(colours_);
-    else if (roll < 94)
+    else if (roll < 91)
         what = press(drawButtons_);
-    else
+    else if (roll < 94)
         what = press(buttons_);
+    else if (roll < 96)
+        what = menu();
+    else if (roll < 97)
+        what = wheel();
+    else if (roll < 99)
+        what = drag();
+    else
+        what = otherWindow();
     // A help window that an action opened is closed again, so that the next ones reach the
     // main window.
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -250,4 +267,80 @@ QString Monkey::press(const std::vector<QWidget*>& buttons) {
     if (!button) return plotClick();
     input::click(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
     return "click " + button->objectName();
+}
+
+QString Monkey::menu() {
+    QAction* entry =
+        menuEntries_[static_cast<std::size_t>(below(static_cast<int>(menuEntries_.size())))];
+    if (!entry->isEnabled()) return plotClick();
+    entry->trigger();
+    return "menu " + QString(entry->text()).remove('&');
+}
+
+QString Monkey::wheel() {
+    QWidget* plot = window_.lblBG;
+    const QPoint at = anywhere(plot);
+    const int notches = below(7) - 3;
+    input::wheel(&window_, plot->mapTo(&window_, at), notches);
+    return QString("wheel %1 notches at %2,%3").arg(notches).arg(at.x()).arg(at.y());
+}
+
+// A drag with the left button (panning), the right one held, or the Ctrl trace.
+QString Monkey::drag() {
+    QWidget* plot = window_.lblBG;
+    const int roll = below(3);
+    const Qt::MouseButton button = roll == 1 ? Qt::RightButton : Qt::LeftButton;
+    const Qt::KeyboardModifiers modifiers = roll == 2 ? Qt::ControlModifier : Qt::NoModifier;
+    QPoint at = anywhere(plot);
+    const QPoint from = at;
+    input::press(plot, button, modifiers, at);
+    for (int n = 1 + below(8); n > 0; --n) {
+        at = anywhere(plot);
+        input::move(plot, button, modifiers, at);
+    }
+    input::release(plot, button, modifiers, at);
+    static const char* const kinds[] = {"drag", "right button held", "Ctrl trace"};
+    return QString("%1 from %2,%3 to %4,%5")
+        .arg(kinds[roll])
+        .arg(from.x())
+        .arg(from.y())
+        .arg(at.x())
+        .arg(at.y());
+}
+
+// The value table, the Kurvendiskussion or the Steckbrief opened from the menu, and a few
+// actions inside it before step() closes it again.
+QString Monkey::otherWindow() {
+    std::vector<QAction*> openers;
+    for (QAction* entry : menuEntries_)
+        if (entry->text().endsWith(" …") && !entry->text().contains("speichern") &&
+            !entry->text().contains("drucken"))
+            openers.push_back(entry);
+    if (openers.empty()) return menu();
+    QAction* opener = openers[static_cast<std::size_t>(below(static_cast<int>(openers.size())))];
+    opener->trigger();
+    QWidget* other = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != &window_ && w->isVisible() && !w->objectName().isEmpty()) other = w;
+    QString what = "menu " + QString(opener->text()).remove('&');
+    if (!other) return what;
+    std::vector<QWidget*> inside;
+    for (QWidget* w : other->findChildren<QWidget*>())
+        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w) ||
+            qobject_cast<QPushButton*>(w) || qobject_cast<QComboBox*>(w))
+            inside.push_back(w);
+    for (int n = 1 + below(4); n > 0; --n) {
+        QWidget* w = any(inside);
+        if (!w) break;
+        if (qobject_cast<QPushButton*>(w)) {
+            input::click(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
+            what += " / click " + w->objectName();
+        } else if (auto* list = qobject_cast<QComboBox*>(w)) {
+            list->setCurrentIndex(below(list->count()));
+            what += " / pick " + list->objectName();
+        } else {
+            what += " / " + type(w);
+        }
+    }
+    return what;
 }

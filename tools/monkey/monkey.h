@@ -6,10 +6,12 @@
 #include <vector>
 
 class frmFunktion;
+class QAction;
 class QWidget;
 
 // One random action after the other on the controls of the window, each a real key or mouse
-// event (or a pick from a list, as the list reports it).
+// event (or a pick from a list, as the list reports it): typing, pasting, clicks, the wheel,
+// drags, every menu entry, and actions inside the windows the menu opens.
 class Monkey {
   public:
     Monkey(frmFunktion& window, std::mt19937& random);
@@ -26,6 +28,10 @@ class Monkey {
     QString pick();
     QString toggle();
     QString press(const std::vector<QWidget*>& buttons);
+    QString menu();
+    QString wheel();
+    QString drag();
+    QString otherWindow();
 
     QWidget* any(const std::vector<QWidget*>& controls);
     QPoint anywhere(const QWidget* widget);
@@ -35,4 +41,5 @@ class Monkey {
     frmFunktion& window_;
     std::mt19937& random_;
     std::vector<QWidget*> controls_, fields_, lists_, toggles_, buttons_, colours_, drawButtons_;
+    std::vector<QAction*> menuEntries_;
 };
