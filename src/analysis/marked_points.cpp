@@ -36,10 +36,13 @@ std::vector<MarkedPoint> markedPoints(const ShownResults& shown) {
                 // A zero lies on the x-axis, whatever its y field holds.
                 const double y =
                     g.kind == PointKind::Zero ? 0 : numtext::parse(shown.fields[2 * row + 1]);
-                const bool again = std::any_of(
+                const auto again = std::find_if(
                     points.begin(), points.end(),
                     [&](const MarkedPoint& p) { return p.kind == g.kind && p.x == x && p.y == y; });
-                if (!again) points.push_back({g.kind, x, y, labelOf(g.kind, i, shown)});
+                if (again != points.end())
+                    again->label += ", " + labelOf(g.kind, i, shown);
+                else
+                    points.push_back({g.kind, x, y, labelOf(g.kind, i, shown)});
             } catch (const Failure&) {
                 // "#" or an empty row: nothing to mark.
             }

@@ -6,7 +6,12 @@
 #include <QPainter>
 #include <QTextDocument>
 
+#include <optional>
+
 #include "app/picture_painter.h"
+#include "base/failure.h"
+#include "base/html_text.h"
+#include "base/numtext.h"
 #include "plot/square.h"
 
 namespace {
@@ -40,7 +45,72 @@ QString lines(const QStringList& texts) {
     return escaped.join("<br>");
 }
 
+const QString minus = QStringLiteral("\u2212");
+
+// The values of the coefficient line "A = 1, B = 0, ...", or none where one is no number.
+std::optional<std::array<double, 5>> coefficientsOf(const QStringList& lines) {
+    if (lines.isEmpty()) return std::nullopt;
+    const QStringList parts = lines.front().split(", ");
+    if (parts.size() != 5) return std::nullopt;
+    std::array<double, 5> values{};
+    for (int i = 0; i < 5; ++i) {
+        const QString prefix = QString("ABCDE")[i] + QString(" = ");
+        if (!parts[i].startsWith(prefix)) return std::nullopt;
+        try {
+            values[i] = numtext::parse(parts[i].mid(prefix.size()).toStdString());
+        } catch (const Failure&) {
+            return std::nullopt;
+        }
+    }
+    return values;
+}
+
+// The results under column headers: the point, its coordinates, and min or max.
+QString resultsHtml(const TextTable& results) {
+    const char* headers[] = {"Punkt", "x", "y", "Art"};
+    QString html = "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr>";
+    for (const char* h : headers) html += QString("<th align=\"left\">") + h + "</th>";
+    html += "</tr>";
+    for (const TextTable::Row& row : results.rows) {
+        html += "<tr>";
+        if (row.heading) {
+            html += "<td colspan=\"4\"><b>" +
+                    QString::fromStdString(htmlEscaped(row.cells.front())) + "</b></td>";
+        } else {
+            for (std::size_t i = 0; i < 4; ++i)
+                html += "<td>" +
+                        (i < row.cells.size() ? QString::fromStdString(htmlEscaped(row.cells[i]))
+                                              : QString()) +
+                        "</td>";
+        }
+        html += "</tr>";
+    }
+    return html + "</table>";
+}
+
 }  // namespace
+
+QString schoolFunction(const std::array<double, 5>& coefficients) {
+    const QString powers[] = {"x\u2074", "x\u00B3", "x\u00B2", "x", ""};
+    QString out = "y = ";
+    bool first = true;
+    for (int i = 0; i < 5; ++i) {
+        const double c = coefficients[i];
+        if (c == 0) continue;
+        const bool negative = c < 0;
+        if (first)
+            out += negative ? minus : QString();
+        else
+            out += negative ? " " + minus + " " : QString(" + ");
+        first = false;
+        const double size = negative ? -c : c;
+        // The coefficient 1 is left out before x, never alone.
+        if (size != 1 || powers[i].isEmpty())
+            out += QString::fromStdString(numtext::formatPlain(size));
+        out += powers[i];
+    }
+    return first ? out + "0" : out;
+}
 
 void paintAnalysisPage(QPagedPaintDevice& device, const AnalysisPage& page) {
     device.setPageSize(QPageSize(QPageSize::A4));
@@ -50,7 +120,9 @@ void paintAnalysisPage(QPagedPaintDevice& device, const AnalysisPage& page) {
     const double width = device.width();
     double y = 0;
 
-    Block head("<h2>Kurvendiskussion</h2><p><b>" + page.function.toHtmlEscaped() + "</b><br>" +
+    const auto coefficients = coefficientsOf(page.lines);
+    const QString function = coefficients ? schoolFunction(*coefficients) : page.function;
+    Block head("<h2>Kurvendiskussion</h2><p><b>" + function.toHtmlEscaped() + "</b><br>" +
                    lines(page.lines) + "</p>",
                width, 11, device);
     head.paint(p, {0, y});
@@ -70,10 +142,10 @@ void paintAnalysisPage(QPagedPaintDevice& device, const AnalysisPage& page) {
     view.paint(p, {side + 6 * mm, y});
     y += side + 6 * mm;
 
-    Block results(QString::fromStdString(
-                      page.results.html("border=\"1\" cellspacing=\"0\" cellpadding=\"3\"")),
-                  width, 10, device);
-    results.paint(p, {0, y});
+    if (!page.results.empty()) {
+        Block results(resultsHtml(page.results), width, 10, device);
+        results.paint(p, {0, y});
+    }
 
     const QString date = QLocale(QLocale::German).toString(page.date, "d. MMMM yyyy");
     Block footer("<p align=\"right\">Polyskop, " + date.toHtmlEscaped() + "</p>", width, 9, device);

@@ -332,6 +332,7 @@ class frmFunktion : public QWidget, public SharedState {
     QMenu* viewMenu_ = nullptr;
     QAction* axisNumbersAction_ = nullptr;
     QAction* marksAction_ = nullptr;
+    QAction* legendAction_ = nullptr;
     QPointer<frmHelpFKT> helpFKT_;
 
     QMenuBar* menuBar_ = nullptr;

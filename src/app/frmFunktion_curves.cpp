@@ -1,15 +1,27 @@
 // The five curves y, y', y'', y''', HG and their draw buttons.
 
 #include "app/frmFunktion.h"
+#include "app/plot_widget.h"
 #include "plot/curves.h"
 
 namespace {
 
-void zeichne(frmFunktion& w, const MemoField* field, const Label* swatch, plot::CurveKind kind,
-             const QString& name) {
+// A curve drawn again over the same view is retained once: pressing "Z" again and again must not
+// let the picture grow. Its pen width and its message come as from a new drawing.
+void zeichne(frmFunktion& w, PlotWidget& square, const MemoField* field, const Label* swatch,
+             plot::CurveKind kind, const QString& name, const char* legendName) {
     const plot::Curve curve{termOf(field), kind, frmFunktion::backColour(swatch),
                             textOf(w.cbStrich)};
-    const int failure = plot::drawCurve(w.surface(), w.ranges(), curve, w.NullpunktY);
+    const plot::Ranges ranges = w.ranges();
+    bool drawn = false;
+    const int failure =
+        square.drawOnce(plot::curveKey(ranges, curve, w.NullpunktY, square.penWidth()), [&] {
+            drawn = true;
+            return plot::drawCurve(square, ranges, curve, w.NullpunktY);
+        });
+    if (!drawn)
+        if (const auto width = plot::curvePenWidth(curve.penWidth)) square.setPenWidth(*width);
+    if (drawn) square.nameCurve({legendName, curve.colour, square.penWidth()});
     if (failure == 0) return;
     w.setHourglass(false);
     w.dialogs.message(Dialogs::Icon::Stop, "Polyskop",
@@ -33,25 +45,26 @@ void frmFunktion::connectCurveHandlers() {
 }
 
 void frmFunktion::ZeichneY() {
-    zeichne(*this, txtFKT1, lblF1,
-            obStrich->isChecked() ? plot::CurveKind::Lines : plot::CurveKind::Points,
-            "1. Funktion");
+    zeichne(*this, *painter_, txtFKT1, lblF1,
+            obStrich->isChecked() ? plot::CurveKind::Lines : plot::CurveKind::Points, "1. Funktion",
+            "y");
 }
 
 void frmFunktion::ZeichneY1() {
-    zeichne(*this, txtFKT2, lblF2, plot::CurveKind::Single, "2. Funktion");
+    zeichne(*this, *painter_, txtFKT2, lblF2, plot::CurveKind::Single, "2. Funktion", "y'");
 }
 
 void frmFunktion::ZeichneY2() {
-    zeichne(*this, txtFKT3, lblF3, plot::CurveKind::Single, "3. Funktion");
+    zeichne(*this, *painter_, txtFKT3, lblF3, plot::CurveKind::Single, "3. Funktion", "y''");
 }
 
 void frmFunktion::ZeichneY3() {
-    zeichne(*this, txtFKT4, lblF4, plot::CurveKind::Single, "4. Funktion");
+    zeichne(*this, *painter_, txtFKT4, lblF4, plot::CurveKind::Single, "4. Funktion", "y'''");
 }
 
 void frmFunktion::ZeichneHG() {
-    zeichne(*this, txtHilfsgleichung, lblF5, plot::CurveKind::Single, "Funktion HG");
+    zeichne(*this, *painter_, txtHilfsgleichung, lblF5, plot::CurveKind::Single, "Funktion HG",
+            "HG");
 }
 
 void frmFunktion::btZ1_Click() { withHourglass(*this, &frmFunktion::ZeichneY); }

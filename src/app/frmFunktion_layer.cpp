@@ -47,7 +47,9 @@ plot::Layer frmFunktion::plotLayer() const {
                                    [&metrics](const std::string& text) {
                                        return metrics.horizontalAdvance(toQString(text)) *
                                               plot::kTwipsPerPixel;
-                                   }};
+                                   },
+                                   plot::piSpacing(textOf(txtXA)),
+                                   plot::piSpacing(textOf(txtYA))};
         // Numbers belong to drawn axes: none on an empty picture.
         if (axisNumbersAction_->isChecked() && !retained().primitives().empty())
             layer = plot::axisNumbers(view);
@@ -55,8 +57,15 @@ plot::Layer frmFunktion::plotLayer() const {
             std::vector<plot::WorldMark> marks;
             for (const analysis::MarkedPoint& p : analysis::markedPoints(shownResults()))
                 marks.push_back({p.x, p.y, symbolOf(p.kind), p.label});
-            plot::addMarks(layer, view, marks);
+            // The labels keep off the curve of y, drawn or not: the points lie on it.
+            const auto y = [this](double x) {
+                return (((KoeffA * x + KoeffB) * x + KoeffC) * x + KoeffD) * x + KoeffE;
+            };
+            plot::addMarks(layer, view, marks, plot::curveInTwips(view, y));
         }
+        if (legendAction_->isChecked())
+            layer.legend =
+                plot::placeLegend(retained().curves(), retained().primitives(), view.textWidth);
     } catch (const Failure&) {
         // A range or spacing that is no number: nothing to read the picture by.
     }

@@ -56,7 +56,8 @@ void frmFunktion::buildMenu() {
     viewMenu_ = menuBar_->addMenu("&Ansicht");
     axisNumbersAction_ = entry(viewMenu_, "&Achsen beschriften");
     marksAction_ = entry(viewMenu_, "&Punkte markieren");
-    for (QAction* aid : {axisNumbersAction_, marksAction_}) {
+    legendAction_ = entry(viewMenu_, "&Legende");
+    for (QAction* aid : {axisNumbersAction_, marksAction_, legendAction_}) {
         aid->setCheckable(true);
         aid->setChecked(true);
         connect(aid, &QAction::toggled, this, [this] { painter_->update(); });

@@ -109,7 +109,9 @@ QRectF placed(QPointF at, QSizeF size, plot::Anchor anchor) {
 }  // namespace
 
 void PicturePainter::paintLayer(const plot::Layer& layer) {
-    if (layer.ticks.empty() && layer.numbers.empty() && layer.marks.empty()) return;
+    if (layer.ticks.empty() && layer.numbers.empty() && layer.marks.empty() &&
+        layer.legend.entries.empty())
+        return;
     painter_.save();
     const QColor colour = toQColor(layer.colour);
     QPen pen(colour);
@@ -161,13 +163,45 @@ void PicturePainter::paintLayer(const plot::Layer& layer) {
                     QPolygonF({c + QPointF(0, -r), c + QPointF(r, r), c + QPointF(-r, r)}));
                 break;
         }
-        const QString label = QString::fromStdString(m.label);
-        const QPointF at(c.x() + r + scale_, c.y() - r - scale_);
-        painter_.fillRect(QRectF(at.x() - pad, at.y() - metrics.ascent(),
-                                 metrics.horizontalAdvance(label) + 2 * pad, metrics.height()),
-                          ground);
-        painter_.drawText(at, label);
+        // The label in the box the layer chose for it, clear of the other labels and marks.
+        const QRectF box(device(static_cast<float>(m.box.left), static_cast<float>(m.box.top)),
+                         QSizeF(m.box.width, m.box.height) / plot::kTwipsPerPixel * scale_);
+        painter_.fillRect(box, ground);
+        painter_.drawText(box, Qt::AlignCenter, QString::fromStdString(m.label));
     }
+    paintLegend(layer.legend, pen, ground);
     painter_.restore();
     penSet_ = false;
+}
+
+// The legend's box framed in the layer's colour; a row a curve: a stretch of line in its colour
+// and width, then its name.
+void PicturePainter::paintLegend(const plot::Legend& legend, const QPen& frame,
+                                 const QColor& ground) {
+    if (legend.entries.empty()) return;
+    const double twips = scale_ / plot::kTwipsPerPixel;
+    const QRectF box(device(static_cast<float>(legend.left), static_cast<float>(legend.top)),
+                     QSizeF(legend.width, legend.height) * twips);
+    painter_.setPen(frame);
+    painter_.setBrush(ground);
+    painter_.drawRect(box);
+    double top = legend.top + plot::kLegendPadding;
+    for (const plot::LegendEntry& e : legend.entries) {
+        const double middle = top + plot::kLegendRow / 2;
+        const double left = legend.left + plot::kLegendPadding;
+        QPen sample(toQColor(e.colour));
+        sample.setWidthF(std::max(1.0, e.width * scale_));
+        painter_.setPen(sample);
+        // A path, as the ticks: no line of the picture (an SVG holds a <line> for each of those).
+        QPainterPath stretch(device(static_cast<float>(left), static_cast<float>(middle)));
+        stretch.lineTo(
+            device(static_cast<float>(left + plot::kLegendSample), static_cast<float>(middle)));
+        painter_.drawPath(stretch);
+        painter_.setPen(frame);
+        const double textLeft = left + plot::kLegendSample + plot::kLegendGap;
+        const QRectF row(device(static_cast<float>(textLeft), static_cast<float>(top)),
+                         QSizeF(legend.left + legend.width - textLeft, plot::kLegendRow) * twips);
+        painter_.drawText(row, Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(e.name));
+        top += plot::kLegendRow;
+    }
 }

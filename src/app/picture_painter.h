@@ -19,7 +19,7 @@ class PicturePainter {
     PicturePainter(QPainter& painter, double scale, bool raster);
 
     void paint(const Primitive& p);
-    // The reading aids over the primitives: ticks, numbers, marked points.
+    // The reading aids over the primitives: ticks, numbers, marked points, the legend.
     void paintLayer(const plot::Layer& layer);
     // Every primitive over the background colour, filling the square, and the layer over them.
     void paintAll(const std::vector<Primitive>& primitives, Colour background,
@@ -41,6 +41,7 @@ class PicturePainter {
 
     QPointF device(float x, float y) const;
     void usePen(Colour colour, int width);
+    void paintLegend(const plot::Legend& legend, const QPen& frame, const QColor& ground);
 
     QPainter& painter_;
     double scale_;

@@ -21,11 +21,33 @@ void PlotWidget::ensureImage() {
     strokes_.reset();
     if (painter_.isActive()) painter_.end();
     image_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
-    image_.fill(Qt::transparent);
     ratio_ = ratio;
+    paintAgain();
+}
+
+// The backing image painted anew from every primitive retained.
+void PlotWidget::paintAgain() {
+    strokes_.reset();
+    if (painter_.isActive()) painter_.end();
+    image_.fill(Qt::transparent);
     QPainter p(&image_);
     PicturePainter again(p, ratio_, true);
     for (const auto& primitive : retained_.primitives()) again.paint(primitive);
+}
+
+int PlotWidget::drawOnce(const std::string& key, const std::function<int()>& draw) {
+    if (const RecordingSurface::Drawing* known = retained_.drawing(key)) {
+        const int result = known->result;
+        if (retained_.raise(key) && !image_.isNull()) {
+            paintAgain();
+            scheduleUpdate();
+        }
+        return result;
+    }
+    const std::size_t begin = retained_.primitives().size();
+    const int result = draw();
+    retained_.keep(key, begin, result);
+    return result;
 }
 
 void PlotWidget::clear() {

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "app/picture_painter.h"
 #include "plot/recording_surface.h"
@@ -30,6 +31,14 @@ class PlotWidget : public QWidget, public Surface {
     // Every primitive since the last clear, in drawing order.
     const RecordingSurface& retained() const { return retained_; }
 
+    // Runs a drawing whose primitives `key` decides and returns what it returned. The same key
+    // again before the next clear draws nothing new: the primitives it drew then are moved over
+    // everything drawn since, which paints the same pixels as drawing them again (every stroke
+    // is opaque), and its first result is returned.
+    int drawOnce(const std::string& key, const std::function<int()>& draw);
+    // The legend names this curve until the next clear.
+    void nameCurve(RecordingSurface::NamedCurve curve) { retained_.nameCurve(std::move(curve)); }
+
     // The reading aids painted over the picture, asked for at each repaint.
     void setLayerSource(std::function<plot::Layer()> source) { layerOf_ = std::move(source); }
     // The picture shown moved by so many pixels, while the view is dragged.
@@ -40,6 +49,7 @@ class PlotWidget : public QWidget, public Surface {
 
   private:
     void ensureImage();
+    void paintAgain();
     void paintLatest();
     void scheduleUpdate();
 

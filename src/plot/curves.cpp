@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "base/failure.h"
@@ -59,6 +60,26 @@ terms::Program compileCurveTerm(const std::string& term, bool normalised) {
     std::string text = normalised ? terms::NormTerm(term) : term;
     std::replace(text.begin(), text.end(), ',', '.');
     return terms::compile(text);
+}
+
+std::optional<int> curvePenWidth(const std::string& text) {
+    try {
+        return curveWidthOf(text);
+    } catch (const Failure&) {
+        return std::nullopt;
+    }
+}
+
+std::string curveKey(const Ranges& r, const Curve& c, std::int32_t nullpunktY, int penWidth) {
+    std::string key;
+    // Each text with its length in front, so that no text can pass for the next.
+    for (const std::string* t : {&c.term, &r.ix1, &r.ix2, &r.iy1, &r.iy2, &c.penWidth})
+        key += std::to_string(t->size()) + ':' + *t;
+    // A text that is no width leaves the pen as it was.
+    const int width = curvePenWidth(c.penWidth).value_or(penWidth);
+    key += ' ' + std::to_string(static_cast<int>(c.kind)) + ' ' + std::to_string(c.colour) + ' ' +
+           std::to_string(nullpunktY) + ' ' + std::to_string(width);
+    return key;
 }
 
 int drawCurve(Surface& s, const Ranges& r, const Curve& c, std::int32_t nullpunktY) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "plot/ranges.h"
@@ -33,5 +34,12 @@ struct Curve {
 terms::Program compileCurveTerm(const std::string& term, bool normalised);
 
 int drawCurve(Surface& s, const Ranges& r, const Curve& c, std::int32_t nullpunktY);
+
+// The pen width that drawCurve sets before its first sample, or none for a text that is no width.
+std::optional<int> curvePenWidth(const std::string& text);
+
+// Everything that decides the primitives and the result of drawCurve on a surface whose pen
+// width is `penWidth` before, as one text: two drawings with the same key draw the same.
+std::string curveKey(const Ranges& r, const Curve& c, std::int32_t nullpunktY, int penWidth);
 
 }  // namespace plot

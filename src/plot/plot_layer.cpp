@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 #include "base/numtext.h"
 #include "plot/square.h"
@@ -13,20 +14,42 @@ constexpr double kTick = 45;         // a tick's reach on either side of the axi
 constexpr double kGap = 45;          // between a tick and its number, and between numbers
 constexpr double kTickSpacing = 60;  // ticks closer than 4 pixels are thinned
 constexpr double kMaxTicks = 200;    // more than 7005 / 60 never come
+constexpr long long kMaxEvery = 1000000000LL;
 
+// The fewest decimals that write the step exactly, as far as a double holds it: then two
+// neighbours, a step apart, never read the same, and no multiple but 0 reads "0".
 int decimalsOf(double step) {
-    for (int d = 0; d < 3; ++d) {
+    step = std::fabs(step);
+    for (int d = 0; d < 40; ++d) {
         const double v = step * std::pow(10.0, d);
-        if (std::fabs(v - std::round(v)) < 1e-9 * std::max(1.0, std::fabs(v))) return d;
+        if (std::fabs(v - std::round(v)) < 1e-9 * std::max(1.0, v) && std::round(v) >= 1) return d;
     }
-    return 3;
+    return 40;
 }
 
-// The first of 1, 2, 5, 10, 20, 50 .. times base whose distance, times `distance`, reaches need.
-long long multipleFor(double distance, double need, long long base = 1) {
-    for (long long m = base;; m *= 10)
-        for (long long f : {1, 2, 5})
-            if (m * f * distance >= need || m * f > 1000000000LL) return m * f;
+// The ways to thin the numbers of an axis, in the order they are tried: every 1st, 2nd, 5th,
+// 10th, 20th .. multiple; on a π axis the fractions of π first (π/6: every 2nd is π/3, every 3rd
+// π/2, every 6th π), then 2π, 5π, 10π ...
+std::vector<long long> thinnings(PiSpacing pi) {
+    std::vector<long long> all;
+    long long from = 1;
+    if (pi.isPi()) {
+        for (long long d = 1; d < pi.den; ++d)
+            if (pi.den % d == 0) all.push_back(d);
+        from = pi.den;
+    }
+    for (long long m = from; m <= kMaxEvery; m *= 10)
+        for (long long f : {1, 2, 5}) all.push_back(m * f);
+    return all;
+}
+
+// The first thinning that is a multiple of `base` and whose distance, times `distance`, reaches
+// need.
+long long thinningFor(const std::vector<long long>& all, double distance, double need,
+                      long long base = 1) {
+    for (long long every : all)
+        if (every % base == 0 && static_cast<double>(every) * distance >= need) return every;
+    return all.back();
 }
 
 struct Axis {
@@ -55,7 +78,21 @@ bool multiples(const Axis& a, long long every, Each each) {
     return true;
 }
 
+// The number of the k-th multiple of the spacing when every `every`-th is numbered.
+std::string numberOf(long long k, long long every, double spacing, PiSpacing pi) {
+    if (pi.isPi()) return piNumber(k, pi);
+    return stepNumber(static_cast<double>(k) * spacing, static_cast<double>(every) * spacing);
+}
+
 }  // namespace
+
+PiSpacing piSpacing(const std::string& text) {
+    if (text == "Pi") return {1, 1};
+    if (text == "2Pi") return {2, 1};
+    for (int den : {2, 3, 4, 6})
+        if (text == "Pi/" + std::to_string(den)) return {1, den};
+    return {};
+}
 
 std::string stepNumber(double value, double step) {
     const std::string fixed = numtext::formatFixed(value, decimalsOf(step));
@@ -70,6 +107,18 @@ std::string stepNumber(double value, double step) {
         text += digits[i];
     }
     return fraction.empty() ? text : text + ',' + fraction;
+}
+
+std::string piNumber(long long k, PiSpacing spacing) {
+    long long num = k * spacing.num;
+    long long den = spacing.den;
+    if (num == 0 || den == 0) return "0";
+    const long long common = std::gcd(num, den);
+    num /= common, den /= common;
+    std::string text = num < 0 ? "-" : "";
+    if (std::llabs(num) != 1) text += std::to_string(std::llabs(num));
+    text += "π";
+    return den == 1 ? text : text + "/" + std::to_string(den);
 }
 
 Layer axisNumbers(const LayerView& v) {
@@ -88,68 +137,54 @@ Layer axisNumbers(const LayerView& v) {
     const bool numbersRight = axisX - kTick - kGap - 4 * kNumberHeight < kSquareLeft;
 
     const Axis x{double(v.nullpunktX), sx, kSquareLeft, kSquareRight};
-    const long long xTicks = multipleFor(sx, kTickSpacing);
+    const std::vector<long long> xThinnings = thinnings(v.xPi);
+    const long long xTicks = thinningFor(xThinnings, sx, kTickSpacing);
     // Numbers must not come closer than the widest of them.
     const auto widest = [&](long long every) {
         double w = 0;
         const bool listed = multiples(x, every, [&](long long k, double) {
-            const double step = v.dx * static_cast<double>(every);
-            w = std::max(w, v.textWidth(stepNumber(static_cast<double>(k) * v.dx, step)));
+            w = std::max(w, v.textWidth(numberOf(k, every, v.dx, v.xPi)));
         });
         return listed ? w : HUGE_VAL;
     };
     long long xNumbers = xTicks;
-    while (xNumbers * sx < widest(xNumbers) + kGap && xNumbers < 1000000000LL)
-        xNumbers = multipleFor(sx, xNumbers * sx + 1, xTicks);
+    while (xNumbers * sx < widest(xNumbers) + kGap && xNumbers < kMaxEvery)
+        xNumbers = thinningFor(xThinnings, sx, xNumbers * sx + 1, xTicks);
     multiples(x, xTicks, [&](long long k, double at) {
         layer.ticks.push_back({at, std::max<double>(kSquareTop, axisY - kTick), at,
                                std::min<double>(kSquareBottom, axisY + kTick)});
         if (k % xNumbers != 0) return;
-        const std::string text = stepNumber(static_cast<double>(k) * v.dx, xNumbers * v.dx);
+        const std::string text = numberOf(k, xNumbers, v.dx, v.xPi);
         const double half = v.textWidth(text) / 2;
         if (at - half < kSquareLeft || at + half > kSquareRight) return;
         if (numbersAbove)
-            layer.numbers.push_back({at, axisY - kTick - kGap / 2, Anchor::Above, text});
+            layer.numbers.push_back({at, axisY - kTick - kGap / 2, Anchor::Above, text, true});
         else
-            layer.numbers.push_back({at, axisY + kTick + kGap / 2, Anchor::Below, text});
+            layer.numbers.push_back({at, axisY + kTick + kGap / 2, Anchor::Below, text, true});
     });
 
     const Axis y{double(v.nullpunktY), -sy, kSquareTop, kSquareBottom};
-    const long long yTicks = multipleFor(sy, kTickSpacing);
-    const long long yNumbers = multipleFor(sy, kNumberHeight + kGap, yTicks);
+    const std::vector<long long> yThinnings = thinnings(v.yPi);
+    const long long yTicks = thinningFor(yThinnings, sy, kTickSpacing);
+    const long long yNumbers = thinningFor(yThinnings, sy, kNumberHeight + kGap, yTicks);
     multiples(y, yTicks, [&](long long k, double at) {
         layer.ticks.push_back({std::max<double>(kSquareLeft, axisX - kTick), at,
                                std::min<double>(kSquareRight, axisX + kTick), at});
         // 0 stands once, on the x-axis.
         if (k % yNumbers != 0 || k == 0) return;
         if (at - kNumberHeight / 2 < kSquareTop || at + kNumberHeight / 2 > kSquareBottom) return;
-        const std::string text = stepNumber(static_cast<double>(k) * v.dy, yNumbers * v.dy);
+        const std::string text = numberOf(k, yNumbers, v.dy, v.yPi);
         const double w = v.textWidth(text);
         if (numbersRight) {
             const double from = axisX + kTick + kGap / 2;
-            if (from + w <= kSquareRight) layer.numbers.push_back({from, at, Anchor::Right, text});
+            if (from + w <= kSquareRight)
+                layer.numbers.push_back({from, at, Anchor::Right, text, false});
         } else {
             const double to = axisX - kTick - kGap / 2;
-            if (to - w >= kSquareLeft) layer.numbers.push_back({to, at, Anchor::Left, text});
+            if (to - w >= kSquareLeft) layer.numbers.push_back({to, at, Anchor::Left, text, false});
         }
     });
     return layer;
-}
-
-void addMarks(Layer& layer, const LayerView& v, const std::vector<WorldMark>& marks) {
-    if (!(v.xmax != v.xmin && v.ymax != v.ymin)) return;
-    for (const WorldMark& m : marks) {
-        const double x = windowX(m.x, v.xmin, v.xmax);
-        const double y = windowY(m.y, v.nullpunktY, v.ymin, v.ymax);
-        if (x < kSquareLeft || x > kSquareRight || y < kSquareTop || y > kSquareBottom) continue;
-        const auto same = std::find_if(
-            layer.marks.begin(), layer.marks.end(),
-            [&](const LayerMark& o) { return std::fabs(o.x - x) < 1 && std::fabs(o.y - y) < 1; });
-        if (same != layer.marks.end())
-            same->label += ", " + m.label;
-        else
-            layer.marks.push_back({x, y, m.symbol, m.label});
-    }
 }
 
 }  // namespace plot

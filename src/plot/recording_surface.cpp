@@ -40,6 +40,34 @@ std::string RecordingSurface::list() const {
     return out;
 }
 
+const RecordingSurface::Drawing* RecordingSurface::drawing(const std::string& key) const {
+    const auto found = drawings_.find(key);
+    return found == drawings_.end() ? nullptr : &found->second;
+}
+
+void RecordingSurface::keep(const std::string& key, std::size_t begin, int result) {
+    drawings_[key] = {begin, primitives_.size(), result};
+}
+
+bool RecordingSurface::raise(const std::string& key) {
+    const auto found = drawings_.find(key);
+    if (found == drawings_.end()) return false;
+    const Drawing moved = found->second;
+    if (moved.begin == moved.end || moved.end == primitives_.size()) return false;
+    const auto first = primitives_.begin();
+    std::rotate(first + static_cast<std::ptrdiff_t>(moved.begin),
+                first + static_cast<std::ptrdiff_t>(moved.end), primitives_.end());
+    // Drawings behind it close the gap; drawings are disjoint, so none lies across it.
+    const std::size_t length = moved.end - moved.begin;
+    for (auto& [name, d] : drawings_)
+        if (d.begin >= moved.end) {
+            d.begin -= length;
+            d.end -= length;
+        }
+    found->second = {primitives_.size() - length, primitives_.size(), moved.result};
+    return true;
+}
+
 std::string colourText(Colour colour) {
     char buf[8];
     std::snprintf(buf, sizeof buf, "#%02X%02X%02X", colour & 0xFF, (colour >> 8) & 0xFF,

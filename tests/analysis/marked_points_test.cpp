@@ -29,7 +29,7 @@ TEST(MarkedPointsTest, EveryPointOfThePanelWithItsLabel) {
     EXPECT_DOUBLE_EQ(points[9].y, 4);
 }
 
-TEST(MarkedPointsTest, DoubleZerosOnceAndFieldsThatHoldNoPointNotAtAll) {
+TEST(MarkedPointsTest, DoubleZerosOnceWithBothNamesAndFieldsThatHoldNoPointNotAtAll) {
     analysis::ShownResults shown;
     // (x-1)^2 shows its zero twice; the search's "#" and an extreme without a kind.
     shown.fields[0] = "1", shown.fields[1] = "0";
@@ -38,7 +38,7 @@ TEST(MarkedPointsTest, DoubleZerosOnceAndFieldsThatHoldNoPointNotAtAll) {
     shown.fields[8] = "1", shown.fields[9] = "0";
     const auto points = analysis::markedPoints(shown);
     ASSERT_EQ(points.size(), 2u);
-    EXPECT_EQ(points[0].label, "N1");
+    EXPECT_EQ(points[0].label, "N1, N2");
     EXPECT_EQ(points[1].label, "E1");
     EXPECT_EQ(points[1].kind, analysis::PointKind::Extreme);
     EXPECT_TRUE(analysis::markedPoints({}).empty());

@@ -41,21 +41,6 @@ bool insideTheSquare(const plot::Layer& layer) {
                        [&](const plot::LayerText& t) { return inside(t.x, t.y); });
 }
 
-TEST(StepNumberTest, AsFewDecimalsAsTheStepNeeds) {
-    EXPECT_EQ(plot::stepNumber(0.5, 0.5), "0,5");
-    EXPECT_EQ(plot::stepNumber(1, 0.5), "1");
-    EXPECT_EQ(plot::stepNumber(1.5, 0.5), "1,5");
-    EXPECT_EQ(plot::stepNumber(-3, 1), "-3");
-    EXPECT_EQ(plot::stepNumber(1000, 100), "1.000");
-    EXPECT_EQ(plot::stepNumber(-1234567.5, 0.5), "-1.234.567,5");
-    EXPECT_EQ(plot::stepNumber(0.03, 0.01), "0,03");
-    EXPECT_EQ(plot::stepNumber(0.3, 0.1 * 3), "0,3");
-    EXPECT_EQ(plot::stepNumber(1e-5, 1e-6), "0");
-    EXPECT_EQ(plot::stepNumber(-1e-5, 1e-6), "0");
-    EXPECT_EQ(plot::stepNumber(0, 0.01), "0");
-    EXPECT_EQ(plot::stepNumber(-0.0, 1), "0");
-}
-
 TEST(AxisNumbersTest, TheDefaultViewNumbersEveryGridLineButZeroOnTheYAxis) {
     const plot::Layer layer = plot::axisNumbers(view(-10, 10, -10, 10, 1, 1));
     const auto all = texts(layer);

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <map>
@@ -18,6 +19,7 @@
 #include "app/twips.h"
 #include "exact/facts.h"
 #include "plot/recording_surface.h"
+#include "plot/square.h"
 
 namespace {
 
@@ -114,6 +116,36 @@ QString controlName(QWidget* widget, frmFunktion& window) {
     return widget == &window ? window.objectName() : QString();
 }
 
+// "layer.xnumbers", "layer.ynumbers", "layer.marks": the reading aids as the window paints them
+// now.
+std::optional<QString> layerTarget(const frmFunktion& window, const QString& target) {
+    const plot::Layer layer = window.plotLayer();
+    if (target == "layer.marks") {
+        QStringList lines;
+        for (const plot::LayerMark& m : layer.marks) {
+            const plot::Box& b = m.box;
+            lines << QString("\"%1\" %2 %3 %4 %5")
+                         .arg(QString::fromStdString(m.label))
+                         .arg(std::lround(b.left - plot::kSquareLeft))
+                         .arg(std::lround(b.top - plot::kSquareTop))
+                         .arg(std::lround(b.width))
+                         .arg(std::lround(b.height));
+        }
+        return lines.join('\n');
+    }
+    const bool x = target == "layer.xnumbers";
+    if (!x && target != "layer.ynumbers") return std::nullopt;
+    // x left to right, y bottom to top.
+    std::vector<const plot::LayerText*> numbers;
+    for (const plot::LayerText& t : layer.numbers)
+        if (t.onXAxis == x) numbers.push_back(&t);
+    std::stable_sort(numbers.begin(), numbers.end(),
+                     [x](auto* a, auto* b) { return x ? a->x < b->x : a->y > b->y; });
+    QStringList texts;
+    for (const plot::LayerText* t : numbers) texts << QString::fromStdString(t->text);
+    return texts.join('|');
+}
+
 }  // namespace
 
 QWidget* findControl(frmFunktion& window, const QString& name) {
@@ -166,6 +198,11 @@ std::optional<QString> readTarget(frmFunktion& window, const QString& target, QS
         // The library's text, as "Bearbeiten → Kurvendiskussion kopieren" puts it on the clipboard.
         DiscussionTexts texts;
         if (discussionTexts(window.coefficientTexts(), texts, error)) return texts.plain;
+        return std::nullopt;
+    }
+    if (target.startsWith("layer.")) {
+        if (auto value = layerTarget(window, target)) return value;
+        error = "unknown target " + target;
         return std::nullopt;
     }
     if (target == "surface.lines") return QString::number(recorder.lines());
