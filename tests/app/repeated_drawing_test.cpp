@@ -19,6 +19,12 @@ using Primitives = std::vector<RecordingSurface::Primitive>;
 // A resident set that grows by more than this has kept something for good: 10,000 drawings of
 // y kept would hold 16 million points.
 constexpr double slackMB = 4;
+// AddressSanitizer holds freed memory back for a while: under it only the picture is checked.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kMemoryChecked = false;
+#else
+constexpr bool kMemoryChecked = true;
+#endif
 
 bool same(const Primitives& a, const Primitives& b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& p, const auto& q) {
@@ -78,7 +84,9 @@ TEST_F(RepeatedDrawing, TenThousandPressesKeepThePictureAndTheMemoryOfTheFirst) 
     EXPECT_EQ(retained().size(), first.size());
     EXPECT_TRUE(same(retained(), first));
     EXPECT_EQ(square(window), shown);
-    EXPECT_LT(residentMB(), memory + slackMB);
+    if (kMemoryChecked) {
+        EXPECT_LT(residentMB(), memory + slackMB);
+    }
     EXPECT_EQ(window.retained().penWidth(), 2);
 }
 
@@ -184,7 +192,9 @@ TEST_F(RepeatedDrawing, WheelTurnsHoldNoMoreThanOneView) {
     }
     QApplication::processEvents();
     EXPECT_TRUE(same(retained(), view));
-    EXPECT_LT(residentMB(), memory + slackMB);
+    if (kMemoryChecked) {
+        EXPECT_LT(residentMB(), memory + slackMB);
+    }
 }
 
 }  // namespace
