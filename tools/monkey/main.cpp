@@ -27,9 +27,10 @@ constexpr bool underSanitizer = false;
 // Only a hang fails an action; how fast actions are is for the benchmarks to show, and the
 // slowest one is reported for a person to look at.
 constexpr std::chrono::milliseconds hangAfter{120000};
-// The densest grid the program draws, up to 2 million lines each way, holds about 110 MB of
-// primitives besides the window's own memory.
-constexpr double peakAllowedMiB = 300;
+// The densest grids the program draws, up to 2 million lines each way, hold about 110 MB of
+// primitives, and the vector that holds them may have as much again reserved: 300 MB have been
+// seen in a long run.
+constexpr double peakAllowedMiB = 400;
 // Drawings repeated since the last wipe retain nothing new. The densest grid the program draws
 // holds up to 2 million lines each way; beyond that and the curves over it, something is kept
 // that should not be.
