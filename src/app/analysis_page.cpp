@@ -47,24 +47,6 @@ QString lines(const QStringList& texts) {
 
 const QString minus = QStringLiteral("\u2212");
 
-// The values of the coefficient line "A = 1, B = 0, ...", or none where one is no number.
-std::optional<std::array<double, 5>> coefficientsOf(const QStringList& lines) {
-    if (lines.isEmpty()) return std::nullopt;
-    const QStringList parts = lines.front().split(", ");
-    if (parts.size() != 5) return std::nullopt;
-    std::array<double, 5> values{};
-    for (int i = 0; i < 5; ++i) {
-        const QString prefix = QString("ABCDE")[i] + QString(" = ");
-        if (!parts[i].startsWith(prefix)) return std::nullopt;
-        try {
-            values[i] = numtext::parse(parts[i].mid(prefix.size()).toStdString());
-        } catch (const Failure&) {
-            return std::nullopt;
-        }
-    }
-    return values;
-}
-
 // The results under column headers: the point, its coordinates, and min or max.
 QString resultsHtml(const TextTable& results) {
     const char* headers[] = {"Punkt", "x", "y", "Art"};
@@ -89,6 +71,19 @@ QString resultsHtml(const TextTable& results) {
 }
 
 }  // namespace
+
+std::optional<std::array<double, 5>> coefficientValues(const std::array<QString, 5>& texts) {
+    std::array<double, 5> values{};
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (texts[i].isEmpty()) continue;
+        try {
+            values[i] = numtext::parse(texts[i].toStdString());
+        } catch (const Failure&) {
+            return std::nullopt;
+        }
+    }
+    return values;
+}
 
 QString schoolFunction(const std::array<double, 5>& coefficients) {
     const QString powers[] = {"x\u2074", "x\u00B3", "x\u00B2", "x", ""};
@@ -120,9 +115,7 @@ void paintAnalysisPage(QPagedPaintDevice& device, const AnalysisPage& page) {
     const double width = device.width();
     double y = 0;
 
-    const auto coefficients = coefficientsOf(page.lines);
-    const QString function = coefficients ? schoolFunction(*coefficients) : page.function;
-    Block head("<h2>Kurvendiskussion</h2><p><b>" + function.toHtmlEscaped() + "</b><br>" +
+    Block head("<h2>Kurvendiskussion</h2><p><b>" + page.function.toHtmlEscaped() + "</b><br>" +
                    lines(page.lines) + "</p>",
                width, 11, device);
     head.paint(p, {0, y});

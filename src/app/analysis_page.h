@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 
 #include "app/picture_files.h"
 #include "base/text_table.h"
@@ -15,9 +16,11 @@ class QPagedPaintDevice;
 // its view written beside it, the results under their column headers, the date. Black text; the
 // curves keep their colours.
 struct AnalysisPage {
-    QString function;  // "y = ..." as the term field has it, for coefficients that are no number
+    // "y = x³ − 6x² + 9x" (schoolFunction), or the term field's text where a coefficient is no
+    // number.
+    QString function;
     // The coefficients "A = 1, B = 0, C = -5, D = 0, E = 4" as the fields hold them, then the
-    // derivative terms and HG. The function is written from these values.
+    // derivative terms and HG.
     QStringList lines;
     QStringList view;  // the ranges and spacings of the picture
     TextTable results;
@@ -32,3 +35,6 @@ void paintAnalysisPage(QPagedPaintDevice& device, const AnalysisPage& page);
 // y = A·x⁴ + B·x³ + C·x² + D·x + E as a student writes it: "y = x³ − 6x² + 9x", terms with the
 // coefficient 0 left out, 1 and −1 written as the sign alone, decimals with a comma.
 QString schoolFunction(const std::array<double, 5>& coefficients);
+
+// The values of the coefficient texts A .. E (an empty one is 0), or none where one is no number.
+std::optional<std::array<double, 5>> coefficientValues(const std::array<QString, 5>& texts);

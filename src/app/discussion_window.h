@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <string>
 
 class QPagedPaintDevice;
 class QPainter;
@@ -14,6 +15,13 @@ class QPainter;
 struct CoefficientTexts {
     std::array<QString, 5> texts;
     std::array<QString, 5> fractions;  // "-1/3", or empty where the text holds
+
+    // Either array as the exact reader takes it.
+    static std::array<std::string, 5> utf8(const std::array<QString, 5>& texts) {
+        std::array<std::string, 5> out;
+        for (std::size_t i = 0; i < out.size(); ++i) out[i] = texts[i].toStdString();
+        return out;
+    }
 };
 
 // The window "Kurvendiskussion – Polyskop": the exact curve analysis of the coefficients that

@@ -15,11 +15,8 @@
 #include "plot/square.h"
 
 void frmFunktion::showDiscussion() {
-    showOnce(discussion_, [this]() -> DiscussionWindow* {
-        QString failure;
-        DiscussionWindow* window = newDiscussionWindow(windowIcon(), failure);
-        if (!window) dialogs.message(Dialogs::Icon::Stop, "Polyskop", failure);
-        return window;
+    showFromLibrary(discussion_, dialogs, "Polyskop", [this](QString& failure) {
+        return newDiscussionWindow(windowIcon(), failure);
     });
     followDiscussion();
 }
@@ -40,12 +37,9 @@ void frmFunktion::forgetEditedFractions() {
 }
 
 void frmFunktion::showSteckbrief() {
-    showOnce(steckbrief_, [this]() -> SteckbriefWindow* {
-        QString failure;
+    showFromLibrary(steckbrief_, dialogs, "Polyskop", [this](QString& failure) {
         SteckbriefWindow* window = newSteckbriefWindow(windowIcon(), failure);
-        if (!window)
-            dialogs.message(Dialogs::Icon::Stop, "Polyskop", failure);
-        else
+        if (window)
             window->onTake([this](const auto& texts, const auto& fractions) {
                 takeCoefficients(texts, fractions);
             });

@@ -82,12 +82,14 @@ void frmFunktion::updateCopyResults() {
 AnalysisPage frmFunktion::analysisPage() const {
     AnalysisPage page;
     const analysis::ShownResults shown = shownResults();
-    page.function = "y = " + toQString(shown.terms[0]);
+    const std::array<QString, 5> texts{txtA->text(), txtB->text(), txtC->text(), txtD->text(),
+                                       txtE->text()};
+    const auto values = coefficientValues(texts);
+    page.function = values ? schoolFunction(*values) : "y = " + toQString(shown.terms[0]);
     QStringList coefficients;
-    const TextField* fields[] = {txtA, txtB, txtC, txtD, txtE};
     for (int i = 0; i < 5; ++i)
         coefficients << QString("ABCDE")[i] + QString(" = ") +
-                            (fields[i]->text().isEmpty() ? "0" : fields[i]->text());
+                            (texts[i].isEmpty() ? "0" : texts[i]);
     page.lines << coefficients.join(", ");
     const char* names[] = {"y' = ", "y'' = ", "y''' = ", "HG = "};
     for (int i = 1; i < 5; ++i)

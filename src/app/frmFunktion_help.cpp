@@ -10,12 +10,8 @@ void frmFunktion::connectHelpHandlers() {
 }
 
 void frmFunktion::btHilfe_Click() {
-    showOnce(hilfe_, [this]() -> QWidget* {
-        QString failure;
-        QWidget* window = newManualWindow(windowIcon(), failure);
-        if (!window) dialogs.message(Dialogs::Icon::Stop, "Hilfe zu Polyskop", failure);
-        return window;
-    });
+    showFromLibrary(hilfe_, dialogs, "Hilfe zu Polyskop",
+                    [this](QString& failure) { return newManualWindow(windowIcon(), failure); });
 }
 
 void frmFunktion::btHelpFKT_Click() {

@@ -16,12 +16,9 @@ doc::QuadraticFormula& chosenQuadraticFormula() {
 }
 
 doc::Document discussionDocumentOf(const CoefficientTexts& coefficients) {
-    std::array<std::string, 5> texts, fractions;
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        texts[i] = coefficients.texts[i].toStdString();
-        fractions[i] = coefficients.fractions[i].toStdString();
-    }
-    const auto read = exact::readCoefficients(texts, fractions);
+    const auto texts = CoefficientTexts::utf8(coefficients.texts);
+    const auto read =
+        exact::readCoefficients(texts, CoefficientTexts::utf8(coefficients.fractions));
     if (const auto* error = std::get_if<exact::ReadError>(&read))
         return doc::unreadableDocument(*error, texts[static_cast<std::size_t>(error->field)]);
     return doc::discussionDocument(exact::discuss(std::get<exact::Coefficients>(read)),

@@ -71,18 +71,31 @@ std::string trimmed(const std::string& s) {
     return s.substr(first, s.find_last_not_of(" \t\r") - first + 1);
 }
 
-Section ansatzSection(const steckbrief::Answer& a) {
-    int order = 0;
-    // The derivatives the conditions speak of, read off their equations' origins.
-    for (const Equation& e : a.equations) {
-        const std::string& o = e.origin;
-        if (o.rfind("f‴", 0) == 0)
-            order = std::max(order, 3);
-        else if (o.rfind("f″", 0) == 0)
-            order = std::max(order, 2);
-        else if (o.rfind("f′", 0) == 0)
-            order = std::max(order, 1);
+int derivativeOf(const Condition& c) {
+    switch (c.kind) {
+        case Condition::Kind::Value:
+            return c.derivative;
+        case Condition::Kind::Maximum:
+        case Condition::Kind::Minimum:
+        case Condition::Kind::Extremum:
+        case Condition::Kind::Tangent:
+            return 1;
+        case Condition::Kind::Inflection:
+        case Condition::Kind::Saddle:
+            return 2;
+        case Condition::Kind::Point:
+        case Condition::Kind::Zero:
+        case Condition::Kind::EvenSymmetry:
+        case Condition::Kind::OddSymmetry:
+            return 0;
     }
+    return 0;
+}
+
+Section ansatzSection(const steckbrief::Answer& a) {
+    // The highest derivative the conditions speak of.
+    int order = 0;
+    for (const Condition& c : a.reading.conditions) order = std::max(order, derivativeOf(c));
     static const char* const names[] = {"f(x) = ", "f′(x) = ", "f″(x) = ", "f‴(x) = "};
     Section s{"Ansatz", {}};
     s.paragraphs.push_back(sentence("Gesucht ist eine ganzrationale Funktion " +

@@ -24,4 +24,13 @@ TEST(SchoolFunction, DecimalsWithACommaNeverInExponentForm) {
     EXPECT_EQ(written(0, 0, 0, 0.1, -0.1), "y = 0,1x − 0,1");
 }
 
+// The fields' texts as the page reads them: an empty field is 0; one that is no number leaves
+// the term field's text to stand.
+TEST(SchoolFunction, TheFieldsValuesOrNothing) {
+    const auto values = coefficientValues({"", "1", "-6", "9", "0,5"});
+    ASSERT_TRUE(values);
+    EXPECT_EQ(schoolFunction(*values).toStdString(), "y = x³ − 6x² + 9x + 0,5");
+    EXPECT_FALSE(coefficientValues({"1", "x", "", "", ""}));
+}
+
 }  // namespace

@@ -179,12 +179,8 @@ std::optional<QString> readTarget(frmFunktion& window, const QString& target, QS
     if (target == "discussion.facts") {
         // As the window reads the fields: with the Steckbrief's exact fractions behind them.
         const CoefficientTexts now = window.coefficientTexts();
-        std::array<std::string, 5> texts, fractions;
-        for (std::size_t i = 0; i < texts.size(); ++i) {
-            texts[i] = now.texts[i].toStdString();
-            fractions[i] = now.fractions[i].toStdString();
-        }
-        return QString::fromStdString(exact::factsOf(texts, fractions));
+        return QString::fromStdString(exact::factsOf(CoefficientTexts::utf8(now.texts),
+                                                     CoefficientTexts::utf8(now.fractions)));
     }
     if (target == "steckbrief.result" || target == "steckbrief.check") {
         // The window keeps its answer in a property of this name after each "Lösen".
