@@ -39,16 +39,33 @@ void horizontal(Surface& s, double y, Colour colour) {
     s.line(kSquareLeft, static_cast<float>(y), kSquareRight, static_cast<float>(y), colour);
 }
 
+// The spacings named by π, with the values the grid has always used for them.
+struct NamedPiSpacing {
+    const char* text;
+    double value;
+    PiSpacing fraction;
+};
+constexpr NamedPiSpacing kPiSpacings[] = {
+    {"Pi", 3.14159265358979, {1, 1}},    {"Pi/2", 1.5707963267949, {1, 2}},
+    {"Pi/3", 1.0471975511966, {1, 3}},   {"Pi/4", 0.785398163397448, {1, 4}},
+    {"Pi/6", 0.523598775598299, {1, 6}}, {"2Pi", 6.28318530717959, {2, 1}}};
+
+const NamedPiSpacing* namedPi(const std::string& text) {
+    for (const NamedPiSpacing& named : kPiSpacings)
+        if (text == named.text) return &named;
+    return nullptr;
+}
+
 }  // namespace
 
 double spacingValue(const std::string& text) {
-    if (text == "Pi") return 3.14159265358979;
-    if (text == "Pi/2") return 1.5707963267949;
-    if (text == "Pi/3") return 1.0471975511966;
-    if (text == "Pi/4") return 0.785398163397448;
-    if (text == "Pi/6") return 0.523598775598299;
-    if (text == "2Pi") return 6.28318530717959;
+    if (const NamedPiSpacing* named = namedPi(text)) return named->value;
     return numtext::parse(text);
+}
+
+PiSpacing piSpacing(const std::string& text) {
+    const NamedPiSpacing* named = namedPi(text);
+    return named ? named->fraction : PiSpacing{};
 }
 
 void drawGrid(Surface& s, const Ranges& r, const std::string& xSpacing, const std::string& ySpacing,

@@ -86,14 +86,6 @@ std::string numberOf(long long k, long long every, double spacing, PiSpacing pi)
 
 }  // namespace
 
-PiSpacing piSpacing(const std::string& text) {
-    if (text == "Pi") return {1, 1};
-    if (text == "2Pi") return {2, 1};
-    for (int den : {2, 3, 4, 6})
-        if (text == "Pi/" + std::to_string(den)) return {1, den};
-    return {};
-}
-
 std::string stepNumber(double value, double step) {
     const std::string fixed = numtext::formatFixed(value, decimalsOf(step));
     const std::size_t comma = std::min(fixed.find(','), fixed.size());

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "plot/grid.h"
 #include "plot/legend.h"
 #include "plot/surface.h"
 
@@ -61,15 +62,6 @@ inline constexpr double kNumberHeight = 150;
 inline constexpr double kLabelHeight = 180;
 // Half a symbol's width (4.5 pixels): the symbols are 9 pixels across.
 inline constexpr double kSymbolRadius = 67.5;
-
-// A grid spacing that is a fraction of π, as the spacing fields name them: num·π/den.
-struct PiSpacing {
-    int num = 0, den = 0;  // 0: the spacing is a plain number
-    bool isPi() const { return den != 0; }
-};
-
-// "Pi" is 1·π/1, "Pi/2" 1·π/2, "2Pi" 2·π/1; any other text none.
-PiSpacing piSpacing(const std::string& text);
 
 // What a layer is made from.
 struct LayerView {
