@@ -7,11 +7,12 @@
 #include <QTranslator>
 
 #include "app/deferred_icon_style.h"
+#include "app/scaled_style.h"
 
 void setUpApplication(QApplication& app) {
     QApplication::setApplicationName("Polyskop");
     QGuiApplication::setDesktopFileName("org.polyskop.polyskop");
-    QApplication::setStyle(new DeferredIconStyle(QApplication::style()->name()));
+    QApplication::setStyle(new ScaledStyle(new DeferredIconStyle(QApplication::style()->name())));
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     auto* translator = new QTranslator(&app);
     if (translator->load(QLocale(QLocale::German), "qtbase", "_",

@@ -17,23 +17,30 @@
 #include <QWheelEvent>
 #include <optional>
 
+#include "app/twips.h"
 #include "keys/key_filters.h"
-#include "plot/square.h"
 
 Label::Label(QWidget* parent) : QLabel(parent) { setTextFormat(Qt::PlainText); }
 
+// A pointer position in twips of the control tables, at any scale of the window: the pixel the
+// pointer is on, measured as at 100 %.
+QPoint Label::twipsAt(const QPointF& position) const {
+    const QPoint at = position.toPoint();
+    const double perPixel = twipsPerPixel(this);
+    return {static_cast<int>(std::lround(at.x() * perPixel)),
+            static_cast<int>(std::lround(at.y() * perPixel))};
+}
+
 void Label::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
-    const QPoint at = event->position().toPoint();
-    emit mouseDown(event->button(), event->modifiers(), at.x() * plot::kTwipsPerPixel,
-                   at.y() * plot::kTwipsPerPixel);
+    const QPoint at = twipsAt(event->position());
+    emit mouseDown(event->button(), event->modifiers(), at.x(), at.y());
     event->accept();
 }
 
 void Label::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
-    emit mouseMoved(event->buttons(), event->modifiers(), at.x() * plot::kTwipsPerPixel,
-                    at.y() * plot::kTwipsPerPixel);
+    const QPoint at = twipsAt(event->position());
+    emit mouseMoved(event->buttons(), event->modifiers(), at.x(), at.y());
     event->accept();
 }
 
@@ -44,19 +51,18 @@ void Label::wheelEvent(QWheelEvent* event) {
         return;
     }
     wheelRest_ += event->angleDelta().y();
-    const QPoint at = event->position().toPoint();
+    const QPoint at = twipsAt(event->position());
     while (wheelRest_ >= 120 || wheelRest_ <= -120) {
         const int notch = wheelRest_ > 0 ? 1 : -1;
         wheelRest_ -= notch * 120;
-        emit wheeled(notch, at.x() * plot::kTwipsPerPixel, at.y() * plot::kTwipsPerPixel);
+        emit wheeled(notch, at.x(), at.y());
     }
     event->accept();
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* event) {
-    const QPoint up = event->position().toPoint();
-    emit mouseUp(event->button(), event->modifiers(), up.x() * plot::kTwipsPerPixel,
-                 up.y() * plot::kTwipsPerPixel);
+    const QPoint up = twipsAt(event->position());
+    emit mouseUp(event->button(), event->modifiers(), up.x(), up.y());
     const bool wasPressed = pressed_;
     pressed_ = false;
     event->accept();
@@ -68,9 +74,8 @@ void Label::mouseReleaseEvent(QMouseEvent* event) {
 // The second press of a quick pair arrives as a double click; it is a press all the same.
 void Label::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
-    const QPoint at = event->position().toPoint();
-    emit mouseDown(event->button(), event->modifiers(), at.x() * plot::kTwipsPerPixel,
-                   at.y() * plot::kTwipsPerPixel);
+    const QPoint at = twipsAt(event->position());
+    emit mouseDown(event->button(), event->modifiers(), at.x(), at.y());
     if (event->button() == Qt::LeftButton) emit doubleClicked();
 }
 

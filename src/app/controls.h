@@ -14,7 +14,7 @@
 #include "keys/key_filters.h"
 
 // The small control kinds of the window. Positions handed out by mouse events are twips
-// relative to the control (15 twips a pixel).
+// relative to the control (15 twips a pixel at 100 %).
 
 // A label that reports clicks, double-clicks and the pressed mouse button with its position.
 class Label : public QLabel {
@@ -41,6 +41,8 @@ class Label : public QLabel {
     void wheelEvent(QWheelEvent* event) override;
 
   private:
+    QPoint twipsAt(const QPointF& position) const;
+
     bool pressed_ = false;
     int wheelRest_ = 0;  // what a fine wheel turned short of a whole notch
 };

@@ -5,7 +5,7 @@
 // The desktop's style, except that the menu bar's extension arrow is read from its file only
 // when it is first painted. Every menu bar asks for that arrow when it is built, and reading a
 // picture file makes Qt load every image format plugin (and the SVG and JPEG libraries behind
-// them) before the window is shown; the fixed-size window's menus always fit, so the arrow is
+// them) before the window is shown; the menus fit at every size the window takes, so the arrow is
 // normally never painted at all.
 class DeferredIconStyle : public QProxyStyle {
   public:

@@ -12,7 +12,8 @@
 #include "app/frmHelpFKT.h"
 #include "app/frmWertetabelle.h"
 #include "app/plot_widget.h"
-#include "app/twips.h"
+#include "app/scaled_area.h"
+#include "app/window_scale.h"
 
 namespace {
 
@@ -59,27 +60,29 @@ QIcon makeIcon() {
 frmFunktion::frmFunktion(Dialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint),
+                          Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       dialogs(dialogs) {
     setObjectName("frmFunktion");
     setWindowTitle(" Polyskop für Funktionen bis 4. Grades und ihre grafische Darstellung");
     setWindowIcon(makeIcon());
-    // The menu bar above, the client area of 14730 x 8250 twips below it with every control.
+    // The menu bar above, the client area of 14730 x 8250 twips below it with every control,
+    // drawn at the scale the window's size gives.
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     menuBar_ = new QMenuBar(this);
     column->setMenuBar(menuBar_);
-    client_ = new QWidget(this);
+    client_ = new QWidget;
     client_->setObjectName("Client");
-    client_->setFixedSize(toPixels(14730), toPixels(8250));
-    column->addWidget(client_);
+    scaledArea_ = new ScaledArea(client_, this);
+    column->addWidget(scaledArea_);
 
     buildControls();
 
     painter_ = new PlotWidget(client_);
     painter_->setObjectName("surface");
     painter_->raise();
+    connect(scaledArea_, &ScaledArea::rescaled, painter_, &PlotWidget::placeAt);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
@@ -94,7 +97,7 @@ frmFunktion::frmFunktion(Dialogs& dialogs, QWidget* parent)
     connectCurveHandlers();
     buildMenu();
     painter_->setLayerSource([this] { return plotLayer(); });
-    setFixedSize(client_->width(), client_->height() + menuBar_->sizeHint().height());
+    resize(window_scale::clientSize(1) + QSize(0, menuBar_->sizeHint().height()));
     Timer1->start();
 }
 

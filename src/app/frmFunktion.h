@@ -29,6 +29,7 @@
 #include "plot/zoom.h"
 
 class PlotWidget;
+class ScaledArea;
 class QMenuBar;
 
 // The program's one window. Every control is a public member named as the control; an element
@@ -178,6 +179,12 @@ class frmFunktion : public QWidget, public SharedState {
     // The axis numbers and marked points over the picture, as the Ansicht menu has them
     // (frmFunktion_layer.cpp).
     plot::Layer plotLayer() const;
+
+    // The window grown or shrunk by whole steps of 25 % from a scale, or set to a scale (steps 0)
+    // (frmFunktion_scale.cpp).
+    void scaleWindow(double scale, int steps);
+    // The client area below the menu bar given this size in pixels, as dragging the frame does.
+    void resizeClientArea(QSize size);
 
     // The range fields' texts, as every drawing reads them.
     plot::Ranges ranges() const;
@@ -336,7 +343,8 @@ class frmFunktion : public QWidget, public SharedState {
     QPointer<frmHelpFKT> helpFKT_;
 
     QMenuBar* menuBar_ = nullptr;
-    QWidget* client_ = nullptr;  // the client area below the menu bar, the controls' container
+    QWidget* client_ = nullptr;         // the controls' container at 100 %
+    ScaledArea* scaledArea_ = nullptr;  // the client area below the menu bar, around client_
     PlotWidget* painter_ = nullptr;
     bool hourglass_ = false;
     std::map<int, Label*> lblFArray_, lblPArray_;

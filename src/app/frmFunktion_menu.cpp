@@ -5,6 +5,7 @@
 
 #include "app/frmFunktion.h"
 #include "app/plot_widget.h"
+#include "app/scaled_area.h"
 
 namespace {
 
@@ -62,6 +63,15 @@ void frmFunktion::buildMenu() {
         aid->setChecked(true);
         connect(aid, &QAction::toggled, this, [this] { painter_->update(); });
     }
+    viewMenu_->addSeparator();
+    // Ctrl+= as well, where "+" needs Shift.
+    QAction* larger = entry(viewMenu_, "&Vergrößern", QKeySequence::ZoomIn);
+    larger->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    connect(larger, &QAction::triggered, this, [this] { scaleWindow(scaledArea_->scale(), 1); });
+    connect(entry(viewMenu_, "Ver&kleinern", QKeySequence::ZoomOut), &QAction::triggered, this,
+            [this] { scaleWindow(scaledArea_->scale(), -1); });
+    connect(entry(viewMenu_, "&Originalgröße", Qt::CTRL | Qt::Key_0), &QAction::triggered, this,
+            [this] { scaleWindow(1, 0); });
     viewMenu_->addSeparator();
     connect(entry(viewMenu_, "&Wertetabelle …"), &QAction::triggered, this,
             [this] { showValueTable(); });

@@ -104,8 +104,7 @@ void frmFunktion::lblBG_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifier
                                   float y) {
     try {
         if ((buttons & Qt::LeftButton) && dragFrom_) {
-            painter_->setShift(QPointF(x - dragFrom_->x(), y - dragFrom_->y()) /
-                               plot::kTwipsPerPixel);
+            painter_->setShift(QPointF(x - dragFrom_->x(), y - dragFrom_->y()));
         } else if ((buttons & Qt::RightButton) && (keys & Qt::ControlModifier)) {
             if (const auto caption =
                     plot::traceReadout(ranges(), textOf(lblZoom), termOf(txtFKT1), x))

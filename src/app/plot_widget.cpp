@@ -7,17 +7,22 @@
 PlotWidget::PlotWidget(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
-    const int left = toPixels(plot::kSquareLeft), top = toPixels(plot::kSquareTop);
-    setGeometry(left, top, toPixels(plot::kSquareRight) - left + 1,
-                toPixels(plot::kSquareBottom) - top + 1);
+    placeAt(windowScale(this));
 }
 
-// The backing image at the device's resolution, made when the first primitive arrives; a new
-// resolution paints the picture anew.
+// The square from its left and top edge to the pixel that its right and bottom edge fall on.
+void PlotWidget::placeAt(double scale) {
+    const int side = toPixels(plot::kSquareSide, scale) + 1;
+    setGeometry(toPixels(plot::kSquareLeft, scale), toPixels(plot::kSquareTop, scale), side, side);
+}
+
+// The backing image at the device's resolution and the window's scale, made when the first
+// primitive arrives; a new resolution paints the picture anew.
 void PlotWidget::ensureImage() {
-    const double ratio = devicePixelRatioF();
-    const QSize size(std::lround(width() * ratio), std::lround(height() * ratio));
-    if (!image_.isNull() && image_.size() == size) return;
+    const double device = devicePixelRatioF();
+    const double ratio = device * windowScale(this);
+    const QSize size(std::lround(width() * device), std::lround(height() * device));
+    if (!image_.isNull() && image_.size() == size && ratio == ratio_) return;
     strokes_.reset();
     if (painter_.isActive()) painter_.end();
     image_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
@@ -88,9 +93,9 @@ void PlotWidget::scheduleUpdate() {
     update();
 }
 
-void PlotWidget::setShift(QPointF pixels) {
-    if (pixels == shift_) return;
-    shift_ = pixels;
+void PlotWidget::setShift(QPointF twips) {
+    if (twips == shift_) return;
+    shift_ = twips;
     update();
 }
 
@@ -99,10 +104,11 @@ void PlotWidget::paintEvent(QPaintEvent*) {
     strokes_.reset();
     if (painter_.isActive()) painter_.end();
     QPainter p(this);
-    p.translate(shift_);
+    const double scale = windowScale(this);
+    p.translate(shift_ * scale / plot::kTwipsPerPixel);
     if (!image_.isNull()) {
         ensureImage();
         p.drawImage(QRectF(rect()), image_);
     }
-    if (layerOf_) PicturePainter(p, 1, true).paintLayer(layerOf_());
+    if (layerOf_) PicturePainter(p, scale, true).paintLayer(layerOf_());
 }

@@ -15,8 +15,9 @@
 // drawn since the last clear, for the picture files and the printed page, and keeps a backing
 // image of them from the first one on, so a repaint shows the picture again. Primitives come in
 // window twips and are painted when they arrive, through the one draw path; nothing outside the
-// square is painted. The square's edges belong to it: a line on the right or bottom edge (x = 7125
-// or y = 8145 twips) is the pixel just inside them. Mouse events pass through to the control below.
+// square is painted, at the window's scale, so that it stays sharp when the window grows. The
+// square's edges belong to it: a line on the right or bottom edge (x = 7125 or y = 8145 twips) is
+// the pixel just inside them. Mouse events pass through to the control below.
 class PlotWidget : public QWidget, public Surface {
     Q_OBJECT
   public:
@@ -41,8 +42,10 @@ class PlotWidget : public QWidget, public Surface {
 
     // The reading aids painted over the picture, asked for at each repaint.
     void setLayerSource(std::function<plot::Layer()> source) { layerOf_ = std::move(source); }
-    // The picture shown moved by so many pixels, while the view is dragged.
-    void setShift(QPointF pixels);
+    // The picture shown moved by so many twips, while the view is dragged.
+    void setShift(QPointF twips);
+    // The square's place and size at the window's scale; the picture follows at the next repaint.
+    void placeAt(double scale);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,5 +1,4 @@
 #include "monkey.h"
-#include "plot/square.h"
 #include "terms/keypad.h"
 
 #include <QAbstractButton>
@@ -14,8 +13,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <cmath>
 
 #include "app/frmFunktion.h"
+#include "app/twips.h"
 #include "input.h"
 #include "random_text.h"
 
@@ -149,8 +150,10 @@ QString Monkey::step() {
         what = menu();
     else if (roll < 97)
         what = wheel();
-    else if (roll < 99)
+    else if (roll < 98)
         what = drag();
+    else if (roll < 99)
+        what = resize();
     else
         what = otherWindow();
     // A help window that an action opened is closed again, so that the next ones reach the
@@ -233,8 +236,15 @@ QString Monkey::plotClick() {
         .arg(how, plot->objectName())
         .arg(at.x())
         .arg(at.y())
-        .arg(at.x() * plot::kTwipsPerPixel)
-        .arg(at.y() * plot::kTwipsPerPixel);
+        .arg(std::lround(at.x() * twipsPerPixel(plot)))
+        .arg(std::lround(at.y() * twipsPerPixel(plot)));
+}
+
+// The window's frame dragged to any size from the smallest to a full-HD screen's.
+QString Monkey::resize() {
+    const QSize size(491 + below(1920 - 491 + 1), 275 + below(1080 - 275 + 1));
+    window_.resizeClientArea(size);
+    return QString("resize %1 %2").arg(size.width()).arg(size.height());
 }
 
 QString Monkey::pick() {

@@ -11,7 +11,7 @@ class QWidget;
 
 // One random action after the other on the controls of the window, each a real key or mouse
 // event (or a pick from a list, as the list reports it): typing, pasting, clicks, the wheel,
-// drags, every menu entry, and actions inside the windows the menu opens.
+// drags, resizing, every menu entry, and actions inside the windows the menu opens.
 class Monkey {
   public:
     Monkey(frmFunktion& window, std::mt19937& random);
@@ -31,6 +31,7 @@ class Monkey {
     QString menu();
     QString wheel();
     QString drag();
+    QString resize();
     QString otherWindow();
 
     QWidget* any(const std::vector<QWidget*>& controls);

@@ -114,7 +114,11 @@ void pressKey(QWidget* control, const QString& name) {
     throw LineError{"unknown key " + name};
 }
 
-QPoint pixels(int xTwips, int yTwips) { return {toPixels(xTwips), toPixels(yTwips)}; }
+// A point of a control in twips as a pixel of it at the window's scale.
+QPoint pixels(const QWidget* control, int xTwips, int yTwips) {
+    const double scale = windowScale(control);
+    return {toPixels(xTwips, scale), toPixels(yTwips, scale)};
+}
 
 Qt::MouseButton mouseButton(const QString& name) {
     if (name == "left") return Qt::LeftButton;
@@ -303,7 +307,7 @@ void Session::run(const QString& fileName, int lineNumber, const ScriptLine& lin
         const Qt::KeyboardModifiers mods =
             line.words.size() == 6 ? modifiers(line.words[5]) : Qt::NoModifier;
         // Unlike QTest's click, the point (0, 0) is the corner, not the middle.
-        const QPoint at = pixels(number(line.words[3]), number(line.words[4]));
+        const QPoint at = pixels(c, number(line.words[3]), number(line.words[4]));
         if (command == "mouse")
             input::click(c, button, mods, at);
         else
@@ -357,6 +361,11 @@ void Session::run(const QString& fileName, int lineNumber, const ScriptLine& lin
     } else if (command == "print") {
         requireWords(line, 2, "print \"PATH\"");
         dialogs_.queuePrint(quotedArgument(line, 1));
+    } else if (command == "resize") {
+        requireWords(line, 3, "resize WIDTH HEIGHT");
+        const int width = number(line.words[1]), height = number(line.words[2]);
+        if (width <= 0 || height <= 0) throw LineError{"a size is positive"};
+        window_->resizeClientArea({width, height});
     } else if (command == "tick") {
         requireWords(line, 1, "tick");
         if (window_->Timer1->isActive()) window_->Timer1_Timer();

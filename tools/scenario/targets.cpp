@@ -97,7 +97,8 @@ std::optional<QString> pixelTarget(frmFunktion& window, const QString& target, Q
         error = "unknown control " + words[1];
         return std::nullopt;
     }
-    const QPoint at(toPixels(x), toPixels(y));
+    const double scale = windowScale(control);
+    const QPoint at(toPixels(x, scale), toPixels(y, scale));
     QWidget* shown = control->window();
     const QImage picture = shown->grab().toImage();
     const QPoint where = control->mapTo(shown, at) * picture.devicePixelRatio();
