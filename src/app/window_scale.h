@@ -10,7 +10,7 @@ namespace window_scale {
 inline constexpr int kClientWidthTwips = 14730;
 inline constexpr int kClientHeightTwips = 8250;
 inline constexpr double kStep = 0.25;
-inline constexpr double kSmallest = 0.5;
+inline constexpr double kSmallest = 0.75;  // below, the text is too small to read
 inline constexpr double kLargest = 4;
 
 // The client area's size in pixels at a scale.

@@ -13,10 +13,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 #include <cmath>
 
 #include "app/frmFunktion.h"
 #include "app/twips.h"
+#include "app/window_scale.h"
 #include "input.h"
 #include "random_text.h"
 
@@ -117,8 +119,9 @@ QWidget* Monkey::any(const std::vector<QWidget*>& controls) {
 }
 
 // Any pixel of the widget; its corners and edges turn up more often than chance would have it.
+// A widget that a small window squeezes to nothing (a field's inner area) is hit at its corner.
 QPoint Monkey::anywhere(const QWidget* widget) {
-    const int w = widget->width(), h = widget->height();
+    const int w = std::max(1, widget->width()), h = std::max(1, widget->height());
     if (chance(0.1)) return {chance(0.5) ? 0 : w - 1, chance(0.5) ? 0 : h - 1};
     return {below(w), below(h)};
 }
@@ -242,7 +245,9 @@ QString Monkey::plotClick() {
 
 // The window's frame dragged to any size from the smallest to a full-HD screen's.
 QString Monkey::resize() {
-    const QSize size(491 + below(1920 - 491 + 1), 275 + below(1080 - 275 + 1));
+    const QSize least = window_scale::clientSize(window_scale::kSmallest);
+    const QSize size(least.width() + below(1920 - least.width() + 1),
+                     least.height() + below(1080 - least.height() + 1));
     window_.resizeClientArea(size);
     return QString("resize %1 %2").arg(size.width()).arg(size.height());
 }
