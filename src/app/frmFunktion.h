@@ -69,6 +69,10 @@ class frmFunktion : public QWidget, public SharedState {
     void Timer1_Timer();
     void cbHL_Click();
     void HilfslinienAus();  // the grid-off redraw: clear the surface, draw the axes
+    // The picture drawn again: for a new view on a wiped surface the axes, the grid when it is on
+    // and the curves y .. y'''; for a new colour the same over the picture, HG included.
+    enum class Redraw { NewView, NewColour };
+    void redraw(Redraw how);
 
     // Plotting: curves, range fields, zoom, colours
     void ZeichneY();
@@ -92,8 +96,8 @@ class frmFunktion : public QWidget, public SharedState {
     void txtIY1_Change();
     void txtIY2_Change();
     // The list fields run these only for typing; setSpacingText runs them for the program.
-    Q_INVOKABLE void txtXA_Change();
-    Q_INVOKABLE void txtYA_Change();
+    void txtXA_Change();
+    void txtYA_Change();
     // The program sets a spacing field's text: its change handler runs, the caret goes to the end.
     void setSpacingText(QComboBox* field, const QString& text);
     void lblBG_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
@@ -323,12 +327,17 @@ class frmFunktion : public QWidget, public SharedState {
     void updateCopyResults();
     void zoomIn(float x, float y);
     void showZoomStep(const plot::ZoomStep& step);
+    void showZoomFactor(const std::string& factor);
+    void showReadout(const std::string& caption);
     std::optional<QPointF> dragFrom_;  // where a left press on the plot began, in twips
     AnalysisPage analysisPage() const;
     // False after a message when the library of the Kurvendiskussion is missing.
     bool paintDiscussionPages(QPagedPaintDevice& device);
 
-    QPointer<QWidget> hilfe_;  // the manual's window
+    bool gridShown_ = true;                // cbHL's caption offers the other state
+    std::string zoomFactor_ = "1";         // as lblZoom shows it
+    std::optional<std::string> pointedX_;  // x of the point lblPo shows, as P01 takes it
+    QPointer<QWidget> hilfe_;              // the manual's window
     QPointer<frmWertetabelle> valueTable_;
     QPointer<DiscussionWindow> discussion_;
     QPointer<SteckbriefWindow> steckbrief_;

@@ -25,18 +25,6 @@ void chooseCurveColour(frmFunktion& w, Label* swatch) {
         frmFunktion::setBackColour(swatch, *colour);
 }
 
-// Axes, grid and all five curves, after a colour that they all stand on.
-void redrawPlot(frmFunktion& w) {
-    w.ZeichneAchsen();
-    w.ZeichneHilfslinien();
-    w.btZ1_Click();
-    w.btZ2_Click();
-    w.btZ3_Click();
-    w.btZ4_Click();
-    w.btZHG_Click();
-    w.setHourglass(false);
-}
-
 void setWidth(QComboBox* list, bool visible) {
     list->setVisible(visible);
     list->setCurrentIndex(list->findText("2"));
@@ -69,7 +57,7 @@ void frmFunktion::cbAHC_Click() {
     if (!colour) return;
     AchsenFarbe = *colour;
     setBackColour(lblFAH, AchsenFarbe);
-    redrawPlot(*this);
+    redraw(Redraw::NewColour);
 }
 
 void frmFunktion::lblFAH_Click() { cbAHC_Click(); }
@@ -79,7 +67,7 @@ void frmFunktion::cbBackC_Click() {
     if (!colour) return;
     setBackColour(lblBG, *colour);
     setBackColour(lblHGF, *colour);
-    redrawPlot(*this);
+    redraw(Redraw::NewColour);
 }
 
 void frmFunktion::lblHGF_Click() { cbBackC_Click(); }

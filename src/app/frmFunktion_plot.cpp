@@ -7,8 +7,8 @@
 
 namespace {
 
-const QString gridOn = "Hilfslinien AUS";  // the caption offers to switch the grid off
-const QString gridOff = "Hilfslinien EIN";
+// The caption offers the switch: "AUS" while the grid is on.
+QString gridCaption(bool shown) { return shown ? "Hilfslinien AUS" : "Hilfslinien EIN"; }
 
 }  // namespace
 
@@ -30,7 +30,7 @@ void frmFunktion::ZeichneAchsen() {
 }
 
 void frmFunktion::ZeichneHilfslinien() {
-    if (cbHL->text() == gridOff) return;
+    if (!gridShown_) return;
     setHourglass(true);
     try {
         plot::drawGrid(surface(), ranges(), textOf(txtXA), textOf(txtYA), NullpunktX, NullpunktY,
@@ -56,14 +56,26 @@ void frmFunktion::HilfslinienAus() {
 void frmFunktion::cbHL_Click() {
     setHourglass(true);
     try {
-        if (cbHL->text() == gridOff) {
-            cbHL->setText(gridOn);
+        gridShown_ = !gridShown_;
+        cbHL->setText(gridCaption(gridShown_));
+        if (gridShown_)
             ZeichneHilfslinien();
-        } else if (cbHL->text() == gridOn) {
-            cbHL->setText(gridOff);
+        else
             HilfslinienAus();
-        }
     } catch (const Failure&) {
     }
+    setHourglass(false);
+}
+
+// A new view (zoom, panning, reset) wipes the picture first; a new colour draws over it, HG too.
+void frmFunktion::redraw(Redraw how) {
+    if (how == Redraw::NewView) surface().clear();
+    ZeichneAchsen();
+    ZeichneHilfslinien();
+    btZ1_Click();
+    btZ2_Click();
+    btZ3_Click();
+    btZ4_Click();
+    if (how == Redraw::NewColour) btZHG_Click();
     setHourglass(false);
 }

@@ -6,21 +6,6 @@
 #include "plot/square.h"
 #include "plot/zoom.h"
 
-namespace {
-
-// The redraw after a new view: the grid switch clicked twice leaves it as it was on a wiped
-// surface with the axes, then y .. y''' (not HG).
-void redrawView(frmFunktion& w) {
-    w.cbHL_Click();
-    w.cbHL_Click();
-    w.btZ1_Click();
-    w.btZ2_Click();
-    w.btZ3_Click();
-    w.btZ4_Click();
-}
-
-}  // namespace
-
 void frmFunktion::connectZoomHandlers() {
     connect(lblBG, &Label::mouseDown, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
@@ -51,13 +36,13 @@ void frmFunktion::showZoomStep(const plot::ZoomStep& step) {
     setSpacingText(txtYA, toQString(step.ya));
     txtIY1->setText(toQString(step.iy1));
     txtIY2->setText(toQString(step.iy2));
-    redrawView(*this);
-    lblZoom->setText(toQString(step.factor));
+    redraw(Redraw::NewView);
+    showZoomFactor(step.factor);
 }
 
 void frmFunktion::zoomIn(float x, float y) {
     const plot::ZoomStep step = plot::zoom(ranges(), textOf(txtXA), textOf(txtYA), x, y);
-    lblPo->setText(toQString(step.caption));
+    showReadout(step.caption);
     if (step.refused)
         dialogs.message(Dialogs::Icon::Info, "Polyskop",
                         "Vorgang abgebrochen!\r\nEine weitere Vergrößerung macht keinen Sinn.");
@@ -73,7 +58,7 @@ void frmFunktion::lblBG_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers 
     setHourglass(true);
     try {
         if (keys == Qt::NoModifier)
-            lblPo->setText(toQString(plot::readout(ranges(), textOf(lblZoom), x, y)));
+            showReadout(plot::readout(ranges(), zoomFactor_, x, y));
         else
             zoomIn(x, y);
     } catch (const Failure&) {
@@ -88,9 +73,9 @@ void frmFunktion::lblBG_Wheel(int notches, float x, float y) {
     try {
         if (notches > 0) {
             zoomIn(x, y);
-        } else if (const auto step = plot::zoomOut(ranges(), textOf(txtXA), textOf(txtYA),
-                                                   textOf(lblZoom), x, y)) {
-            lblPo->setText(toQString(step->caption));
+        } else if (const auto step =
+                       plot::zoomOut(ranges(), textOf(txtXA), textOf(txtYA), zoomFactor_, x, y)) {
+            showReadout(step->caption);
             showZoomStep(*step);
         }
     } catch (const Failure&) {
@@ -106,11 +91,10 @@ void frmFunktion::lblBG_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifier
         if ((buttons & Qt::LeftButton) && dragFrom_) {
             painter_->setShift(QPointF(x - dragFrom_->x(), y - dragFrom_->y()));
         } else if ((buttons & Qt::RightButton) && (keys & Qt::ControlModifier)) {
-            if (const auto caption =
-                    plot::traceReadout(ranges(), textOf(lblZoom), termOf(txtFKT1), x))
-                lblPo->setText(toQString(*caption));
+            if (const auto caption = plot::traceReadout(ranges(), zoomFactor_, termOf(txtFKT1), x))
+                showReadout(*caption);
         } else if (buttons & Qt::RightButton) {
-            lblPo->setText(toQString(plot::readout(ranges(), textOf(lblZoom), x, y)));
+            showReadout(plot::readout(ranges(), zoomFactor_, x, y));
         }
     } catch (const Failure&) {
     }
@@ -133,31 +117,42 @@ void frmFunktion::lblBG_MouseUp(Qt::MouseButton button, float x, float y) {
         txtIX2->setText(toQString(step.ix2));
         txtIY1->setText(toQString(step.iy1));
         txtIY2->setText(toQString(step.iy2));
-        redrawView(*this);
+        redraw(Redraw::NewView);
     } catch (const Failure&) {
     }
     setHourglass(false);
 }
 
 void frmFunktion::lblPo_MouseDown(Qt::MouseButton button) {
-    if (button == Qt::RightButton) lblPo->setText("");
+    if (button == Qt::RightButton) showReadout("");
 }
 
 void frmFunktion::lblPo_DblClick() {
-    const auto x = plot::readoutX(textOf(lblPo));
-    if (!x) return;
-    txtP01X->setText(toQString(*x));
+    if (!pointedX_) return;
+    txtP01X->setText(toQString(*pointedX_));
     txtP01Y->setText("0");
 }
 
+// The zoom factor as the zoom wrote it: the readout's decimals follow it.
+void frmFunktion::showZoomFactor(const std::string& factor) {
+    zoomFactor_ = factor;
+    lblZoom->setText(toQString(factor));
+}
+
+// A point read on the plot, and its x, which a double click takes over as the zero P01.
+void frmFunktion::showReadout(const std::string& caption) {
+    pointedX_ = plot::readoutX(caption);
+    lblPo->setText(toQString(caption));
+}
+
 void frmFunktion::btReset_Click() {
-    lblZoom->setText("1");
+    showZoomFactor("1");
     setSpacingText(txtXA, "1");
     setSpacingText(txtYA, "1");
     txtIX1->setText("-10");
     txtIX2->setText("10");
     txtIY1->setText("-10");
     txtIY2->setText("10");
-    redrawView(*this);
+    redraw(Redraw::NewView);
     setHourglass(false);
 }

@@ -284,11 +284,12 @@ void Session::run(const QString& fileName, int lineNumber, const ScriptLine& lin
     } else if (command == "set") {
         requireWords(line, 3, "set CONTROL \"TEXT\"");
         QWidget* c = control(line.words[1]);
-        setFieldText(c, quotedArgument(line, 2));
-        // A drop-down list's edit text set by the program runs its change handler, as the
-        // window's own code does it; the list itself only reports typing.
-        if (qobject_cast<QComboBox*>(c))
-            QMetaObject::invokeMethod(window_.get(), (c->objectName() + "_Change").toLatin1());
+        // A spacing list's edit text set by the program runs its change handler, as the window's
+        // own code does it; the list itself only reports typing.
+        if (c == window_->txtXA || c == window_->txtYA)
+            window_->setSpacingText(static_cast<QComboBox*>(c), quotedArgument(line, 2));
+        else
+            setFieldText(c, quotedArgument(line, 2));
     } else if (command == "click" || command == "dblclick") {
         requireWords(line, 2, "click CONTROL");
         QWidget* c = control(line.words[1]);
