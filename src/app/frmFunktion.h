@@ -321,8 +321,6 @@ class frmFunktion : public QWidget, public SharedState {
 
     void writeFields(std::span<const analysis::Field> fields, const QString& text);
     void writeResult(analysis::Field f, const QString& text);
-    analysis::SharedValues sharedValues() const;
-    void setSharedValues(const analysis::SharedValues& values);
 
     void updateCopyResults();
     void zoomIn(float x, float y);

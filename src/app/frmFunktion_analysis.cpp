@@ -19,8 +19,8 @@ void frmFunktion::writeResult(analysis::Field f, const QString& text) {
 }
 
 void frmFunktion::LoeschErgebnisse() {
-    KoeffA = KoeffB = KoeffC = KoeffD = KoeffE = 0;
-    HGA = HGB = HGC = HGD = 0;
+    analysed.koeff = {};
+    analysed.hg = {};
     writeFields(analysis::kClearedResults, "");
 }
 
@@ -36,23 +36,6 @@ void frmFunktion::ZeigErgebnisfelder() {
     EingabeOK = show;
 }
 
-analysis::SharedValues frmFunktion::sharedValues() const {
-    return {{KoeffA, KoeffB, KoeffC, KoeffD, KoeffE},
-            {{Abl1A, Abl1B, Abl1C, Abl1D}, {Abl2A, Abl2B, Abl2C}, {Abl3A, Abl3B}},
-            {HGA, HGB, HGC, HGD},
-            Pi};
-}
-
-void frmFunktion::setSharedValues(const analysis::SharedValues& v) {
-    KoeffA = v.koeff.a, KoeffB = v.koeff.b, KoeffC = v.koeff.c, KoeffD = v.koeff.d;
-    KoeffE = v.koeff.e;
-    Abl1A = v.abl.abl1.a, Abl1B = v.abl.abl1.b, Abl1C = v.abl.abl1.c, Abl1D = v.abl.abl1.d;
-    Abl2A = v.abl.abl2.a, Abl2B = v.abl.abl2.b, Abl2C = v.abl.abl2.c;
-    Abl3A = v.abl.abl3.a, Abl3B = v.abl.abl3.b;
-    HGA = v.hg.a, HGB = v.hg.b, HGC = v.hg.c, HGD = v.hg.d;
-    Pi = v.pi;
-}
-
 void frmFunktion::btStartKD_Click() {
     txtFKT2->setText("");
     txtFKT3->setText("");
@@ -64,8 +47,8 @@ void frmFunktion::btStartKD_Click() {
          textOf(txtP01X),
          textOf(txtIX1),
          textOf(txtIX2),
-         sharedValues()});
-    setSharedValues(run.shared);
+         analysed});
+    analysed = run.shared;
     for (const analysis::RunStep& step : run.steps) {
         switch (step.kind) {
             case analysis::RunStep::Kind::Write:

@@ -58,8 +58,8 @@ plot::Layer frmFunktion::plotLayer() const {
             for (const analysis::MarkedPoint& p : analysis::markedPoints(shownResults()))
                 marks.push_back({p.x, p.y, symbolOf(p.kind), p.label});
             // The labels keep off the curve of y, drawn or not: the points lie on it.
-            const auto y = [this](double x) {
-                return (((KoeffA * x + KoeffB) * x + KoeffC) * x + KoeffD) * x + KoeffE;
+            const auto y = [k = analysed.koeff](double x) {
+                return (((k.a * x + k.b) * x + k.c) * x + k.d) * x + k.e;
             };
             plot::addMarks(layer, view, marks, plot::curveInTwips(view, y));
         }

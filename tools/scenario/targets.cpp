@@ -37,18 +37,28 @@ QString colourName(const QColor& c) {
 }
 
 std::optional<QString> sharedVariable(const frmFunktion& w, const QString& name) {
-    static const std::map<QString, double SharedState::*> numbers = {
-        {"KoeffA", &SharedState::KoeffA}, {"KoeffB", &SharedState::KoeffB},
-        {"KoeffC", &SharedState::KoeffC}, {"KoeffD", &SharedState::KoeffD},
-        {"KoeffE", &SharedState::KoeffE}, {"Abl1A", &SharedState::Abl1A},
-        {"Abl1B", &SharedState::Abl1B},   {"Abl1C", &SharedState::Abl1C},
-        {"Abl1D", &SharedState::Abl1D},   {"Abl2A", &SharedState::Abl2A},
-        {"Abl2B", &SharedState::Abl2B},   {"Abl2C", &SharedState::Abl2C},
-        {"Abl3A", &SharedState::Abl3A},   {"Abl3B", &SharedState::Abl3B},
-        {"HGA", &SharedState::HGA},       {"HGB", &SharedState::HGB},
-        {"HGC", &SharedState::HGC},       {"HGD", &SharedState::HGD},
-        {"Pi", &SharedState::Pi}};
-    if (auto it = numbers.find(name); it != numbers.end()) return shortest(w.*(it->second));
+    using Value = double (*)(const analysis::SharedValues&);
+    static const std::map<QString, Value> numbers = {
+        {"KoeffA", [](const auto& v) { return v.koeff.a; }},
+        {"KoeffB", [](const auto& v) { return v.koeff.b; }},
+        {"KoeffC", [](const auto& v) { return v.koeff.c; }},
+        {"KoeffD", [](const auto& v) { return v.koeff.d; }},
+        {"KoeffE", [](const auto& v) { return v.koeff.e; }},
+        {"Abl1A", [](const auto& v) { return v.abl.abl1.a; }},
+        {"Abl1B", [](const auto& v) { return v.abl.abl1.b; }},
+        {"Abl1C", [](const auto& v) { return v.abl.abl1.c; }},
+        {"Abl1D", [](const auto& v) { return v.abl.abl1.d; }},
+        {"Abl2A", [](const auto& v) { return v.abl.abl2.a; }},
+        {"Abl2B", [](const auto& v) { return v.abl.abl2.b; }},
+        {"Abl2C", [](const auto& v) { return v.abl.abl2.c; }},
+        {"Abl3A", [](const auto& v) { return v.abl.abl3.a; }},
+        {"Abl3B", [](const auto& v) { return v.abl.abl3.b; }},
+        {"HGA", [](const auto& v) { return v.hg.a; }},
+        {"HGB", [](const auto& v) { return v.hg.b; }},
+        {"HGC", [](const auto& v) { return v.hg.c; }},
+        {"HGD", [](const auto& v) { return v.hg.d; }},
+        {"Pi", [](const auto& v) { return v.pi; }}};
+    if (auto it = numbers.find(name); it != numbers.end()) return shortest(it->second(w.analysed));
     if (name == "NullpunktX") return shortest(w.NullpunktX);
     if (name == "NullpunktY") return shortest(w.NullpunktY);
     if (name == "AchsenFarbe") return QString::fromStdString(colourText(w.AchsenFarbe));
