@@ -1,11 +1,11 @@
 #include "analysis/curve_analysis.h"
 
-#include <cmath>
 #include <optional>
 #include <vector>
 
 #include "analysis/coefficient_check.h"
 #include "analysis/extreme_points.h"
+#include "analysis/polynomial_ops.h"
 #include "analysis/slot_roots.h"
 #include "analysis/slots.h"
 #include "analysis/solvers.h"
@@ -16,27 +16,11 @@
 namespace analysis {
 namespace {
 
+// Failure 6 for a value that is not finite, y(x) among them.
 std::string format4(double v) { return numtext::formatFixed(checkFinite(v), 4); }
-
-// y(x) = (((A·x^4 + B·x^3) + C·x^2) + D·x) + E, left to right, powers by the power function.
-double yAt(const Polynomial& k, double x) {
-    return checkFinite(
-        (((k.a * std::pow(x, 4) + k.b * std::pow(x, 3)) + k.c * std::pow(x, 2)) + k.d * x) + k.e);
-}
-
-// y without its A term, for degrees 3 and 2 where A is 0: the term 0·x^4 would turn a finite
-// value into NaN (an overflow) once x^4 overflows, for |x| above about 1E+77.
-double y3At(const Polynomial& k, double x) {
-    return checkFinite(((k.b * std::pow(x, 3) + k.c * std::pow(x, 2)) + k.d * x) + k.e);
-}
 
 // "min" where y'' is positive, "max" where it is negative, nothing where it is 0.
 std::string kindOf(double ySecond) { return ySecond > 0 ? "min" : ySecond < 0 ? "max" : ""; }
-
-Field after(Field f, int n = 1) { return static_cast<Field>(static_cast<int>(f) + n); }
-// The X field of row i counted from the row `first`; each Y field follows its X field.
-Field rowX(Field first, int i) { return after(first, 2 * i); }
-Field kindLabel(int i) { return after(Field::MMPE1, i); }
 
 class Run {
   public:
@@ -135,7 +119,8 @@ class Run {
         const SharedValues& v = shared();
         if (p01x_ != "#") {
             const auto z = kubGlei(KubGlei, v.hg.a, v.hg.b, v.hg.c, v.hg.d);
-            for (int i = 0; i < 3; ++i) zeroRow(rowX(Field::P02X, i), z[i]);
+            // The cubic's roots go below P01, into P02 .. P04.
+            for (std::size_t i = 0; i < 3; ++i) zeroRow(kZeroRows[1 + i], z[i]);
         }
         const Abl1& y1 = v.abl.abl1;
         const auto e = kubGlei(KubGleiScaled, y1.a, y1.b, y1.c, y1.d);
@@ -144,14 +129,13 @@ class Run {
             slots.push_back({slot, slot.empty() ? 0 : numtext::parse(slot)});
         const std::vector<ExtremePoint> extremes = extremePoints(slots, v.abl);
         for (std::size_t i = 0; i < 3; ++i) {
-            const Field x = rowX(Field::PE1X, static_cast<int>(i));
+            const Row& row = kExtremeRows[i];
             const bool shown = i < extremes.size();
             const CriticalSlot& slot = slots[shown ? extremes[i].slot : 0];
-            write(x, shown ? slot.shown : "");
-            write(after(x), shown ? format4(yAt(v.koeff, slot.x)) : "");
+            write(row.x, shown ? slot.shown : "");
+            write(row.y, shown ? format4(valueByPowers(v.koeff, slot.x)) : "");
         }
-        for (std::size_t i = 0; i < extremes.size(); ++i)
-            write(kindLabel(static_cast<int>(i)), extremes[i].kind);
+        for (std::size_t i = 0; i < extremes.size(); ++i) write(kKindLabels[i], extremes[i].kind);
         inflectionRows(splitTwo(QuadGlei(v.abl.abl2.a, v.abl.abl2.b, v.abl.abl2.c)));
     }
 
@@ -162,8 +146,7 @@ class Run {
             shown[i] = slots[i].empty() ? "" : format4(numtext::parse(slots[i]));
         const std::vector<std::size_t> rows = inflectionSlots(shown, shared().abl.abl2);
         for (std::size_t i = 0; i < 2; ++i)
-            slotRow(rowX(Field::PW1X, static_cast<int>(i)), i < rows.size() ? slots[rows[i]] : "",
-                    yAt);
+            slotRow(kInflectionRows[i], i < rows.size() ? slots[rows[i]] : "", valueByPowers);
     }
 
     void degree3() {
@@ -171,7 +154,7 @@ class Run {
         const Polynomial& k = v.koeff;
         const Abl2& y2 = v.abl.abl2;
         const auto z = kubGlei(KubGleiScaled, k.b, k.c, k.d, k.e);
-        for (int i = 0; i < 3; ++i) zeroRow(rowX(Field::P01X, i), z[i]);
+        for (std::size_t i = 0; i < 3; ++i) zeroRow(kZeroRows[i], z[i]);
         const auto e = splitTwo(QuadGlei(v.abl.abl1.b, v.abl.abl1.c, v.abl.abl1.d));
         std::vector<CriticalSlot> slots;
         for (const std::string& slot : e) {
@@ -180,34 +163,35 @@ class Run {
         }
         const std::vector<ExtremePoint> extremes = extremePoints(slots, v.abl);
         for (std::size_t i = 0; i < 2; ++i) {
-            const Field x = rowX(Field::PE1X, static_cast<int>(i));
+            const Row& row = kExtremeRows[i];
             if (i >= extremes.size()) {
-                write(x, "");
-                write(after(x), "");
+                write(row.x, "");
+                write(row.y, "");
                 continue;
             }
-            pointRow(x, slots[extremes[i].slot].x, y3At);
-            write(kindLabel(static_cast<int>(i)), extremes[i].kind);
+            pointRow(row, slots[extremes[i].slot].x, cubicValueByPowers);
+            write(kKindLabels[i], extremes[i].kind);
         }
-        pointRow(Field::PW1X, checkFinite(-y2.c / y2.b), y3At);
+        pointRow(kInflectionRows[0], checkFinite(-y2.c / y2.b), cubicValueByPowers);
     }
 
     void degree2() {
         const SharedValues& v = shared();
         const Polynomial& k = v.koeff;
         const auto z = splitTwo(QuadGlei(k.c, k.d, k.e));
-        for (int i = 0; i < 2; ++i) {
+        for (std::size_t i = 0; i < 2; ++i) {
+            const Row& row = kZeroRows[i];
             if (z[i].empty()) {
-                write(rowX(Field::P01X, i), "");
-                write(after(rowX(Field::P01X, i)), "");
+                write(row.x, "");
+                write(row.y, "");
                 continue;
             }
-            write(rowX(Field::P01X, i), format4(numtext::parse(z[i])));
-            write(after(rowX(Field::P01X, i)), "0");
+            write(row.x, format4(numtext::parse(z[i])));
+            write(row.y, "0");
         }
         const double x = checkFinite(-v.abl.abl1.d / v.abl.abl1.c);
-        pointRow(Field::PE1X, x, y3At);
-        write(Field::MMPE1, kindOf(checkFinite(v.abl.abl2.b * x + v.abl.abl2.c)));
+        pointRow(kExtremeRows[0], x, cubicValueByPowers);
+        write(kKindLabels[0], kindOf(checkFinite(v.abl.abl2.b * x + v.abl.abl2.c)));
     }
 
     void degree1() {
@@ -217,27 +201,27 @@ class Run {
     }
 
     // A zero's slot as it stands with Y "0", or an empty row for an empty slot.
-    void zeroRow(Field x, const std::string& slot) {
-        write(x, slot);
-        write(after(x), slot.empty() ? "" : "0");
+    void zeroRow(const Row& row, const std::string& slot) {
+        write(row.x, slot);
+        write(row.y, slot.empty() ? "" : "0");
     }
 
     // A point at x, X first: where y(x) fails, the row stands as far as written.
-    void pointRow(Field fx, double x, double (*y)(const Polynomial&, double)) {
-        write(fx, format4(x));
-        write(after(fx), format4(y(shared().koeff, x)));
+    void pointRow(const Row& row, double x, double (*y)(const Polynomial&, double)) {
+        write(row.x, format4(x));
+        write(row.y, format4(y(shared().koeff, x)));
     }
 
     // A solver's slot as a point, or an empty row for an empty slot; its x, if any.
-    std::optional<double> slotRow(Field fx, const std::string& slot,
+    std::optional<double> slotRow(const Row& row, const std::string& slot,
                                   double (*y)(const Polynomial&, double)) {
         if (slot.empty()) {
-            write(fx, "");
-            write(after(fx), "");
+            write(row.x, "");
+            write(row.y, "");
             return std::nullopt;
         }
         const double x = numtext::parse(slot);
-        pointRow(fx, x, y);
+        pointRow(row, x, y);
         return x;
     }
 

@@ -1,7 +1,6 @@
 #include "analysis/extreme_points.h"
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 #include "analysis/polynomial_ops.h"
@@ -11,13 +10,6 @@
 
 namespace analysis {
 namespace {
-
-// y'' as the run has always computed it for the second-derivative test.
-double secondDerivative(const Abl2& k, double x) {
-    const double t = (k.a * std::pow(x, 2) + k.b * x) + k.c;
-    if (!std::isfinite(t)) throw Failure(failure::Overflow);
-    return t;
-}
 
 // Every filled slot, labelled by the way y' changes sign there. Above its largest root y' has
 // the sign of its leading coefficient, and each root going down flips it: the largest root is a
@@ -54,7 +46,8 @@ std::vector<ExtremePoint> extremePoints(std::span<const CriticalSlot> slots,
     std::vector<ExtremePoint> points;
     for (const SlotRoot& r : slotRoots(shown)) {
         if (r.count % 2 == 0) continue;
-        double t = r.count == 1 ? secondDerivative(abl.abl2, slots[r.slot].x) : 0;
+        double t =
+            r.count == 1 ? checkFinite(secondDerivativeByPowers(abl.abl2, slots[r.slot].x)) : 0;
         if (t == 0) t = abl.abl3.a;
         if (t != 0) points.push_back({r.slot, t > 0 ? "min" : "max"});
     }

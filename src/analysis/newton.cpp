@@ -10,8 +10,8 @@ NewtonResult newton(const Polynomial& p, double start, int maxSteps) {
     const Polynomial dp = derivative(p);
     double x = start;
     for (int step = 0; step < maxSteps; ++step) {
-        const double fx = valueAt(p, x);
-        const double slope = valueAt(dp, x);
+        const double fx = valueByHorner(p, x);
+        const double slope = valueByHorner(dp, x);
         if (fx == 0 || slope == 0 || !std::isfinite(fx) || !std::isfinite(slope)) break;
         const double next = x - fx / slope;
         if (!std::isfinite(next) || next == x) break;

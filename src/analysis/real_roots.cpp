@@ -1,18 +1,12 @@
 #include "analysis/real_roots.h"
 
-#include <cmath>
-
 #include "analysis/polynomial_ops.h"
 #include "base/failure.h"
 
 namespace analysis {
 namespace {
 
-double checkedValue(const Polynomial& p, double x) {
-    const double v = valueAt(p, x);
-    if (!std::isfinite(v)) throw Failure(failure::Overflow);
-    return v;
-}
+double checkedValue(const Polynomial& p, double x) { return checkFinite(valueByHorner(p, x)); }
 
 // The root of p in (u, v), where p(u) and p(v) differ in sign and p is monotone: Newton's
 // step where it stays inside the bracket and halves it at least, a bisection otherwise.
@@ -27,7 +21,7 @@ double rootBetween(const Polynomial& p, double u, double v) {
         ((fx < 0) == negativeAtU ? u : v) = x;
         const double mid = u + (v - u) / 2;
         if (mid <= u || mid >= v) return x;  // the bracket holds no double between its ends
-        const double slope = valueAt(dp, x);
+        const double slope = valueByHorner(dp, x);
         const double newton = slope != 0 ? x - fx / slope : mid;
         const bool useNewton = newton > u && newton < v && v - u <= lastWidth / 2;
         lastWidth = v - u;

@@ -17,8 +17,11 @@ constexpr Naming kNamings[] = {{"Nullstellen", "P0", 1},
                                {"Extremwerte", "PE", 1},
                                {"Wendepunkte", "PW", 1},
                                {"Schnittpunkt mit der Y-Achse", "PY", 0}};
+static_assert(std::size(kNamings) == std::size(kPanelGroups));
 
+// The names of the function fields, in the order of kFunctionFields.
 constexpr const char* kTermNames[] = {"y", "y'", "y''", "y'''", "HG"};
+static_assert(std::size(kTermNames) == kFunctionFields.size());
 
 }  // namespace
 
@@ -29,7 +32,7 @@ bool hasResults(const ShownResults& shown) {
 
 TextTable resultsTable(const ShownResults& shown, bool withTerms) {
     TextTable table;
-    for (int i = 0; i < 5 && withTerms; ++i)
+    for (std::size_t i = 0; i < shown.terms.size() && withTerms; ++i)
         if (!shown.terms[i].empty()) table.add({kTermNames[i], shown.terms[i]});
     for (std::size_t i = 0; i < std::size(kPanelGroups); ++i) {
         const PanelGroup& g = kPanelGroups[i];

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <iterator>
 #include <string>
+#include <utility>
 
+#include "analysis/result_panel.h"
 #include "base/text_table.h"
 
 // The function terms and the result panel as a table, for the clipboard and the printed page.
@@ -10,9 +14,9 @@ namespace analysis {
 
 // What the window shows: the function fields and the result panel's fields and labels.
 struct ShownResults {
-    std::array<std::string, 5> terms;    // y, y', y'', y''', HG
-    std::array<std::string, 20> fields;  // P01X, P01Y, .. PYX, PYY
-    std::array<std::string, 3> kinds;    // lblMMPE1 .. lblMMPE3
+    std::array<std::string, kFunctionFields.size()> terms;  // y, y', y'', y''', HG
+    std::array<std::string, kResultFields.size()> fields;   // P01X, P01Y, .. PYX, PYY
+    std::array<std::string, kKindLabels.size()> kinds;      // lblMMPE1 .. lblMMPE3
 };
 
 // The kinds of point in the result panel, and the panel's rows of each kind, counted from P01 in
@@ -24,10 +28,23 @@ struct PanelGroup {
     int firstRow, rows;
 };
 
-inline constexpr PanelGroup kPanelGroups[] = {{PointKind::Zero, 0, 4},
-                                              {PointKind::Extreme, 4, 3},
-                                              {PointKind::Inflection, 7, 2},
-                                              {PointKind::Intercept, 9, 1}};
+inline constexpr auto kPanelGroups = [] {
+    constexpr std::pair<PointKind, std::size_t> kinds[] = {
+        {PointKind::Zero, kZeroRows.size()},
+        {PointKind::Extreme, kExtremeRows.size()},
+        {PointKind::Inflection, kInflectionRows.size()},
+        {PointKind::Intercept, 1},  // kInterceptRow
+    };
+    std::array<PanelGroup, std::size(kinds)> groups{};
+    int row = 0;
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        const int rows = static_cast<int>(kinds[i].second);
+        groups[i] = {kinds[i].first, row, rows};
+        row += rows;
+    }
+    return groups;
+}();
+static_assert(kPanelGroups.back().firstRow + kPanelGroups.back().rows == std::ssize(kRows));
 
 // Whether an analysis has left anything in the result panel.
 bool hasResults(const ShownResults& shown);

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <optional>
 
+#include "analysis/polynomial_ops.h"
 #include "analysis/stepped_over_zero.h"
 #include "base/failure.h"
 #include "base/numtext.h"
@@ -41,11 +42,7 @@ class Scan {
     bool lastPairSameSign() const { return sgn(y1_) == sgn(y2_); }
 
   private:
-    double f(double x) const {
-        const double v = k_.a * x * x * x * x + k_.b * x * x * x + k_.c * x * x + k_.d * x + k_.e;
-        if (!std::isfinite(v)) throw Failure(failure::Overflow);
-        return v;
-    }
+    double f(double x) const { return checkFinite(valueByRepeatedProducts(k_, x)); }
 
     Polynomial k_;
     double y1_ = 0, y2_ = 0;

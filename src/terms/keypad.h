@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-// The keypad below the term field: 32 keys, each inserting its text into txtF at the caret.
+// The keypad below the term field: each key inserts its text into txtF at the caret.
 namespace terms {
 
 struct KeypadKey {
@@ -19,7 +19,7 @@ struct KeypadKey {
 inline constexpr unsigned kDigitKey = 0xFFC080, kFunctionKey = 0x80FF80;
 
 // clang-format off
-inline constexpr std::array<KeypadKey, 32> kKeypad = {{
+inline constexpr auto kKeypad = std::to_array<KeypadKey>({
     {"bt7", "7", "7", "", 7320, 7020, 315, 255, kDigitKey, 0},
     {"bt8", "8", "8", "", 7680, 7020, 315, 255, kDigitKey, 0},
     {"bt9", "9", "9", "", 8040, 7020, 315, 255, kDigitKey, 0},
@@ -52,7 +52,7 @@ inline constexpr std::array<KeypadKey, 32> kKeypad = {{
     {"btPI", "PI = 4ATN(1)", "(PI)", "Eingabe von PI", 10200, 7320, 1335, 255, 0xFFFF80, 0},
     {"btE", "e = EXP(1)", "(E)", "Eingabe von e", 10200, 7620, 1335, 255, 0xFFFF80, 0},
     {"btFIX", "FIX", "FIX(", "FIX (trennt Nachkommastellen ab)", 10920, 7020, 615, 255, kFunctionKey, 0},
-}};
+});
 // clang-format on
 
 }  // namespace terms

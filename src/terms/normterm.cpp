@@ -2,34 +2,45 @@
 
 #include <vector>
 
+#include "terms/functions.h"
+
 namespace terms {
 namespace {
 
 const std::string kDigits = "0123456789";
 
-// The 111 rules from their six groups, in their order. The letters are the initials of the
-// functions; the two groups take them in orders of their own.
-std::vector<Rule> makeRules() {
-    std::vector<Rule> rules = {{"(PI)", "(3.14159265358979)"}, {"(E)", "(2.71828182845905)"}};
+struct RuleTable {
+    std::vector<Rule> all;
+    std::size_t calculator = 0;  // how many of them, from the first, the calculator applies
+};
+
+// The rules in their six groups, in their order. Within a group the order changes nothing: no
+// rule makes or breaks a match of another rule of its group.
+RuleTable makeRules() {
+    RuleTable table;
+    std::vector<Rule>& rules = table.all;
+    for (const TermConstant& c : kConstants)
+        rules.push_back({"(" + std::string(c.name) + ")", "(" + std::string(c.digits) + ")"});
     for (char d : kDigits) rules.push_back({{d, '('}, {d, '*', '('}});
     for (char d : kDigits) rules.push_back({{')', d}, {')', '*', d}});
     rules.push_back({")(", ")*("});
-    for (char initial : std::string("ACEFISTL"))
-        rules.push_back({{')', initial}, {')', '*', initial}});
-    for (char initial : std::string("ACEFILST"))
+    for (char initial : kFunctionInitials) rules.push_back({{')', initial}, {')', '*', initial}});
+    // A digit before a function is no product for the calculator: it keeps 2E3 whole.
+    table.calculator = rules.size();
+    for (char initial : kFunctionInitials)
         for (char d : kDigits) rules.push_back({{d, initial}, {d, '*', initial}});
-    return rules;
+    return table;
 }
 
-const std::vector<Rule>& rules() {
-    static const std::vector<Rule> all = makeRules();
-    return all;
+const RuleTable& rules() {
+    static const RuleTable table = makeRules();
+    return table;
 }
 
 std::string applyRules(std::string_view term, std::size_t count) {
     std::string text(term);
     for (std::size_t i = 0; i < count; ++i) {
-        const Rule& rule = rules()[i];
+        const Rule& rule = rules().all[i];
         if (text.find(rule.from) != std::string::npos) text = replaceAll(text, rule.from, rule.to);
     }
     return text;
@@ -37,7 +48,7 @@ std::string applyRules(std::string_view term, std::size_t count) {
 
 }  // namespace
 
-std::span<const Rule> normRules() { return rules(); }
+std::span<const Rule> normRules() { return rules().all; }
 
 std::string replaceAll(std::string_view text, std::string_view from, std::string_view to) {
     std::string out;
@@ -54,8 +65,8 @@ std::string replaceAll(std::string_view text, std::string_view from, std::string
     return out;
 }
 
-std::string NormTerm(std::string_view term) { return applyRules(term, rules().size()); }
+std::string NormTerm(std::string_view term) { return applyRules(term, rules().all.size()); }
 
-std::string NormTermRechner(std::string_view term) { return applyRules(term, kCalculatorRules); }
+std::string NormTermRechner(std::string_view term) { return applyRules(term, rules().calculator); }
 
 }  // namespace terms

@@ -12,15 +12,15 @@ struct Rule {
     std::string to;
 };
 
-// The 111 replacement rules in the order they are applied; the first 31 (constants, digit before
-// and after brackets, two brackets, bracket before a function) are the calculator's.
+// The replacement rules in the order they are applied, in six groups: the constants written out,
+// a digit before a bracket, a bracket before a digit, two brackets, a bracket before a function,
+// a digit before a function. The first five groups are the calculator's.
 std::span<const Rule> normRules();
-constexpr std::size_t kCalculatorRules = 31;
 
 // Replaces every occurrence of `from`, scanning left to right; a replacement is not scanned again.
 std::string replaceAll(std::string_view text, std::string_view from, std::string_view to);
 
-// All 111 rules, for the curves y' .. y''' and HG (the term is upper case).
+// All the rules, for the curves y' .. y''' and HG (the term is upper case).
 std::string NormTerm(std::string_view term);
 
 // The calculator's variant: the same rules without the digit-before-function group, so that a

@@ -130,6 +130,17 @@ TEST(CurveAnalysis, CubicQuadraticAndLinearCases) {
     EXPECT_EQ(constant.shared.pi, 0);  // no cubic was solved
 }
 
+TEST(CurveAnalysis, AParabolaFarOutStillShowsItsVertex) {
+    // The minimum of x^2 - 2E+100*x lies at 1E+100, where x^4 overflows: y of degree 2 leaves
+    // out the term of A, which 0*x^4 would turn into an overflow.
+    const RunResult r = run({"", "", "1", "-2E+100", ""});
+    EXPECT_EQ(r.failure, 0);
+    const auto t = shown(r);
+    EXPECT_EQ(t.at(Field::PE1X), "1" + std::string(100, '0') + ",0000");
+    EXPECT_EQ(t.at(Field::PE1Y), "-1" + std::string(200, '0') + ",0000");
+    EXPECT_EQ(t.at(Field::MMPE1), "min");
+}
+
 TEST(CurveAnalysis, AFailureEndsTheRunWithWhatWasWritten) {
     // The solver of the zeros meets an overflow and returns the empty text: the run ends at
     // the split, with the zero search's P01 written and nothing after it.

@@ -21,7 +21,7 @@ TEST(TermFunctions, TheKeypadOffersEachFunctionAndConstant) {
     for (const KeypadKey& key : kKeypad)
         if (key.inserts.size() > 2) offered.insert(std::string(key.inserts));
     for (const TermFunction& f : kFunctions) known.insert(std::string(f.name) + "(");
-    for (std::string_view c : kConstants) known.insert("(" + std::string(c) + ")");
+    for (const TermConstant& c : kConstants) known.insert("(" + std::string(c.name) + ")");
     known.insert("(X)");
     EXPECT_EQ(offered, known);
 }
@@ -37,9 +37,9 @@ TEST(TermFunctions, EvaluatorCheckFilterAndPanelAgree) {
             EXPECT_EQ(keys::termKey(letter | 0x20), letter | 0x20) << f.name;
         }
     }
-    for (std::string_view c : kConstants) {
-        EXPECT_FALSE(analysis::panelShows("(" + std::string(c) + ")"));
-        for (char letter : c) EXPECT_EQ(keys::termKey(letter), letter);
+    for (const TermConstant& c : kConstants) {
+        EXPECT_FALSE(analysis::panelShows("(" + std::string(c.name) + ")"));
+        for (char letter : c.name) EXPECT_EQ(keys::termKey(letter), letter);
     }
     // A name the table does not hold is unknown to the evaluator and refused by the check.
     try {
