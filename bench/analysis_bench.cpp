@@ -5,20 +5,21 @@
 
 namespace {
 
-void typeCoefficients(frmFunktion& w) {
-    w.txtA->setText("1");
-    w.txtC->setText("-5");
-    w.txtE->setText("4");
+void typeCoefficients(const OffscreenWindow& win) {
+    win.field("txtA")->setText("1");
+    win.field("txtC")->setText("-5");
+    win.field("txtE")->setText("4");
 }
 
 void BM_AnalysisFirstPress(benchmark::State& state) {
     OffscreenWindow win;
-    typeCoefficients(win.w);
+    typeCoefficients(win);
+    QPushButton* start = win.button("btStartKD");
     for (auto _ : state) {
-        win.w.btStartKD->click();
+        start->click();
         QApplication::processEvents();
         state.PauseTiming();
-        win.w.txtP01X->setText("");  // the next press proposes again
+        win.field("txtP01X")->setText("");  // the next press proposes again
         state.ResumeTiming();
     }
 }
@@ -26,13 +27,14 @@ BENCHMARK(BM_AnalysisFirstPress)->Unit(benchmark::kMillisecond);
 
 void BM_AnalysisFullRun(benchmark::State& state) {
     OffscreenWindow win;
-    typeCoefficients(win.w);
-    win.w.txtP01X->setText("1");
+    typeCoefficients(win);
+    win.field("txtP01X")->setText("1");
+    QPushButton* start = win.button("btStartKD");
     for (auto _ : state) {
-        win.w.btStartKD->click();
+        start->click();
         QApplication::processEvents();
     }
-    if (win.w.txtPW2Y->text() != "0,5278") state.SkipWithError("the run gave other results");
+    if (win.field("txtPW2Y")->text() != "0,5278") state.SkipWithError("the run gave other results");
     state.counters["peak_MB"] = peakMemoryMB();
 }
 BENCHMARK(BM_AnalysisFullRun)->Unit(benchmark::kMillisecond);

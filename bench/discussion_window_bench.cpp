@@ -13,17 +13,17 @@ namespace {
 using namespace discussion_corpus;
 
 QWidget* discussionWindow() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == "frmKurvendiskussion") return w;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == "frmKurvendiskussion") return top;
     return nullptr;
 }
 
 void update(benchmark::State& state, const std::vector<Texts>& polynomials) {
     OffscreenWindow window;
-    frmFunktion& w = window.w;
-    w.showDiscussion();
+    window.probe.chooseMenu("Ansicht/Kurvendiskussion …");
     QWidget* shown = discussionWindow();
-    TextField* fields[] = {w.txtA, w.txtB, w.txtC, w.txtD, w.txtE};
+    QLineEdit* fields[] = {window.field("txtA"), window.field("txtB"), window.field("txtC"),
+                           window.field("txtD"), window.field("txtE")};
     measure(
         state, polynomials,
         [&](const Texts& t) {

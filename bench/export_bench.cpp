@@ -12,13 +12,13 @@ namespace {
 
 void savePicture(benchmark::State& state, picture::Format format) {
     OffscreenWindow win;
-    drawFourCurves(win.w);
+    drawFourCurves(win);
     QTemporaryDir dir;
     for (auto _ : state) {
         QFile file(dir.filePath("bild"));
         file.open(QIODevice::WriteOnly);
-        const plot::Layer layer = win.w.plotLayer();
-        picture::write(file, format, {win.w.retained().primitives(), 0xE0E0E0, layer});
+        const plot::Layer layer = win.probe.layer();
+        picture::write(file, format, {win.probe.retained().primitives(), 0xE0E0E0, layer});
     }
 }
 
@@ -27,9 +27,10 @@ BENCHMARK(BM_SavePng)->Unit(benchmark::kMillisecond);
 
 void BM_PaintPngImage(benchmark::State& state) {
     OffscreenWindow win;
-    drawFourCurves(win.w);
+    drawFourCurves(win);
     for (auto _ : state)
-        benchmark::DoNotOptimize(picture::image({win.w.retained().primitives(), 0xE0E0E0, {}}, 4));
+        benchmark::DoNotOptimize(
+            picture::image({win.probe.retained().primitives(), 0xE0E0E0, {}}, 4));
 }
 BENCHMARK(BM_PaintPngImage)->Unit(benchmark::kMillisecond);
 
@@ -38,19 +39,19 @@ BENCHMARK(BM_SaveSvg)->Unit(benchmark::kMillisecond);
 
 void BM_SaveDensestGridSvg(benchmark::State& state) {
     OffscreenWindow win;
-    win.w.setSpacingText(win.w.txtXA, "0,0001");
-    win.w.setSpacingText(win.w.txtYA, "0,0001");
-    win.w.HilfslinienAus();
-    win.w.ZeichneHilfslinien();
+    win.setSpacing("txtXA", "0,0001");
+    win.setSpacing("txtYA", "0,0001");
+    win.redrawGrid();
     qint64 size = 0;
     for (auto _ : state) {
         QBuffer out;
         out.open(QIODevice::WriteOnly);
-        const plot::Layer layer = win.w.plotLayer();
-        picture::write(out, picture::Format::Svg, {win.w.retained().primitives(), 0xE0E0E0, layer});
+        const plot::Layer layer = win.probe.layer();
+        picture::write(out, picture::Format::Svg,
+                       {win.probe.retained().primitives(), 0xE0E0E0, layer});
         size = out.size();
     }
-    state.counters["lines"] = win.w.retained().lines();
+    state.counters["lines"] = win.probe.retained().lines();
     state.counters["file_MB"] = static_cast<double>(size) / 1e6;
 }
 BENCHMARK(BM_SaveDensestGridSvg)->Unit(benchmark::kMillisecond);

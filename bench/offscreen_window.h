@@ -5,10 +5,15 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 #include <QApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QWheelEvent>
 
 #include "app/application.h"
 #include "app/dialogs.h"
 #include "app/frmFunktion.h"
+#include "app/window_probe.h"
 
 class SilentDialogs : public Dialogs {
   public:
@@ -19,30 +24,60 @@ class SilentDialogs : public Dialogs {
 struct OffscreenWindow {
     SilentDialogs dialogs;
     frmFunktion w{dialogs};
+    WindowProbe probe{w};
     OffscreenWindow() {
         w.show();
-        w.Timer1_Timer();
+        probe.tick();
         QApplication::processEvents();
+    }
+    QPushButton* button(const char* name) const { return probe.control<QPushButton>(name); }
+    QLineEdit* field(const char* name) const { return probe.control<QLineEdit>(name); }
+    // The program sets a spacing list's text, its change handling included.
+    void setSpacing(const char* name, const QString& text) const {
+        probe.setText(probe.find(name), text);
+    }
+    // The grid switched off and on again: the surface wiped, the axes and the grid drawn anew.
+    void redrawGrid() const {
+        button("cbHL")->click();
+        button("cbHL")->click();
     }
 };
 
 // The analysis of x^4 - 5x^2 + 4 with the zero 1 given: every result row filled, the points marked.
-inline void analyseManualExample(frmFunktion& w) {
-    w.txtA->setText("1");
-    w.txtC->setText("-5");
-    w.txtE->setText("4");
-    w.txtP01X->setText("1");
-    w.btStartKD->click();
+inline void analyseManualExample(const OffscreenWindow& win) {
+    win.field("txtA")->setText("1");
+    win.field("txtC")->setText("-5");
+    win.field("txtE")->setText("4");
+    win.field("txtP01X")->setText("1");
+    win.button("btStartKD")->click();
 }
 
 // x^4 - 5x^2 + 4 and its three derivatives drawn over the grid.
-inline void drawFourCurves(frmFunktion& w) {
-    w.txtFKT1->setText("(X)^4-5*(X)^2+4");
-    w.txtFKT2->setText("4*(X)^3-10*(X)");
-    w.txtFKT3->setText("12*(X)^2-10");
-    w.txtFKT4->setText("24*(X)");
-    for (QPushButton* b : {w.btZ1, w.btZ2, w.btZ3, w.btZ4}) b->click();
+inline void drawFourCurves(const OffscreenWindow& win) {
+    win.probe.control<MemoField>("txtFKT1")->setText("(X)^4-5*(X)^2+4");
+    win.probe.control<MemoField>("txtFKT2")->setText("4*(X)^3-10*(X)");
+    win.probe.control<MemoField>("txtFKT3")->setText("12*(X)^2-10");
+    win.probe.control<MemoField>("txtFKT4")->setText("24*(X)");
+    for (const char* draw : {"btZ1", "btZ2", "btZ3", "btZ4"}) win.button(draw)->click();
     QApplication::processEvents();
+}
+
+// Mouse events on the plot square at a point in pixels, sent as the window system delivers them
+// (the tests send theirs through tools/input, which the benchmarks do not link).
+inline void mouseOnPlot(const OffscreenWindow& win, QEvent::Type type, Qt::MouseButton button,
+                        Qt::MouseButtons held, Qt::KeyboardModifiers modifiers, QPoint at) {
+    QWidget* plot = win.probe.control<QWidget>("lblBG");
+    QMouseEvent event(type, QPointF(at), QPointF(plot->mapToGlobal(at)), button, held, modifiers);
+    QApplication::sendEvent(plot, &event);
+}
+
+// The wheel turned by notches over a point of the plot square in pixels.
+inline void wheelOnPlot(const OffscreenWindow& win, QPoint at, int notches) {
+    QWidget* plot = win.probe.control<QWidget>("lblBG");
+    QWheelEvent event(QPointF(at), QPointF(plot->mapToGlobal(at)), QPoint(),
+                      QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                      false);
+    QApplication::sendEvent(plot, &event);
 }
 
 // The program's peak resident memory so far, in MB.

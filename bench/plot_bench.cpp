@@ -1,15 +1,18 @@
 // What a person feels when drawing: one press of "Z" for y in line mode, a zoom with four
 // curves and the grid, the densest grid. Each drives the real window offscreen.
+#include <QRadioButton>
+
 #include "offscreen_window.h"
 
 namespace {
 
 void BM_PressZ1LineMode(benchmark::State& state) {
     OffscreenWindow win;
-    win.w.obStrich->setChecked(true);
-    win.w.txtFKT1->setText("(X)^4-5*(X)^2+4");
+    win.probe.control<QRadioButton>("obStrich")->setChecked(true);
+    win.probe.control<MemoField>("txtFKT1")->setText("(X)^4-5*(X)^2+4");
+    QPushButton* z1 = win.button("btZ1");
     for (auto _ : state) {
-        win.w.btZ1_Click();
+        z1->click();
         QApplication::processEvents();
     }
 }
@@ -17,15 +20,19 @@ BENCHMARK(BM_PressZ1LineMode)->Unit(benchmark::kMillisecond);
 
 void BM_ZoomWithGridAndFourCurves(benchmark::State& state) {
     OffscreenWindow win;
-    win.w.txtFKT1->setText("(X)^4-5*(X)^2+4");
-    win.w.txtFKT2->setText("4*(X)^3-10*(X)");
-    win.w.txtFKT3->setText("12*(X)^2-10");
-    win.w.txtFKT4->setText("24*(X)");
+    win.probe.control<MemoField>("txtFKT1")->setText("(X)^4-5*(X)^2+4");
+    win.probe.control<MemoField>("txtFKT2")->setText("4*(X)^3-10*(X)");
+    win.probe.control<MemoField>("txtFKT3")->setText("12*(X)^2-10");
+    win.probe.control<MemoField>("txtFKT4")->setText("24*(X)");
+    const QPoint middle(233, 233);  // the square's middle pixel
     for (auto _ : state) {
-        win.w.lblBG_MouseDown(Qt::RightButton, Qt::ShiftModifier, 3502.5f, 3502.5f);
+        mouseOnPlot(win, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton,
+                    Qt::ShiftModifier, middle);
+        mouseOnPlot(win, QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton,
+                    Qt::ShiftModifier, middle);
         QApplication::processEvents();
         state.PauseTiming();
-        win.w.btReset_Click();
+        win.button("btReset")->click();
         QApplication::processEvents();
         state.ResumeTiming();
     }
@@ -34,11 +41,10 @@ BENCHMARK(BM_ZoomWithGridAndFourCurves)->Unit(benchmark::kMillisecond);
 
 void BM_DensestGrid(benchmark::State& state) {
     OffscreenWindow win;
-    win.w.setSpacingText(win.w.txtXA, "0,0001");
-    win.w.setSpacingText(win.w.txtYA, "0,0001");
+    win.setSpacing("txtXA", "0,0001");
+    win.setSpacing("txtYA", "0,0001");
     for (auto _ : state) {
-        win.w.HilfslinienAus();
-        win.w.ZeichneHilfslinien();
+        win.redrawGrid();
         QApplication::processEvents();
     }
     state.counters["peak_MB"] = peakMemoryMB();

@@ -7,28 +7,26 @@
 #include "app/picture_painter.h"
 #include "app/plot_widget.h"
 #include "offscreen_window.h"
-#include "plot/square.h"
 
 namespace {
 
 // The layer made from the window's state and painted over the square, as each repaint does.
 void BM_LayerOverDensestGrid(benchmark::State& state) {
     OffscreenWindow win;
-    analyseManualExample(win.w);
-    win.w.setSpacingText(win.w.txtXA, "0,0001");
-    win.w.setSpacingText(win.w.txtYA, "0,0001");
-    win.w.HilfslinienAus();
-    win.w.ZeichneHilfslinien();
-    win.w.btZ1->click();
+    analyseManualExample(win);
+    win.setSpacing("txtXA", "0,0001");
+    win.setSpacing("txtYA", "0,0001");
+    win.redrawGrid();
+    win.button("btZ1")->click();
     QImage square(467, 467, QImage::Format_ARGB32_Premultiplied);
     std::size_t numbers = 0;
     for (auto _ : state) {
-        const plot::Layer layer = win.w.plotLayer();
+        const plot::Layer layer = win.probe.layer();
         QPainter p(&square);
         PicturePainter(p, 1, true).paintLayer(layer);
         numbers = layer.numbers.size() + layer.marks.size();
     }
-    state.counters["grid_lines"] = win.w.retained().lines();
+    state.counters["grid_lines"] = win.probe.retained().lines();
     state.counters["texts"] = static_cast<double>(numbers);
     state.counters["goal_ms"] = 5;
 }
@@ -38,14 +36,15 @@ BENCHMARK(BM_LayerOverDensestGrid)->Unit(benchmark::kMillisecond);
 // and the layer repainted. The step back is not timed.
 void wheelZoom(benchmark::State& state, int notches) {
     OffscreenWindow win;
-    analyseManualExample(win.w);
-    drawFourCurves(win.w);
-    if (notches < 0) win.w.lblBG_Wheel(1, 4000, 3000);
+    analyseManualExample(win);
+    drawFourCurves(win);
+    const QPoint offMiddle(267, 200);  // 4005 and 3000 twips
+    if (notches < 0) wheelOnPlot(win, offMiddle, 1);
     for (auto _ : state) {
-        win.w.lblBG_Wheel(notches, 4000, 3000);
+        wheelOnPlot(win, offMiddle, notches);
         QApplication::processEvents();
         state.PauseTiming();
-        win.w.lblBG_Wheel(-notches, 4000, 3000);
+        wheelOnPlot(win, offMiddle, -notches);
         QApplication::processEvents();
         state.ResumeTiming();
     }
@@ -62,14 +61,16 @@ BENCHMARK(BM_WheelZoomOutWithGridAndFourCurves)->Unit(benchmark::kMillisecond);
 // with its layer over it.
 void BM_PanFrame(benchmark::State& state) {
     OffscreenWindow win;
-    analyseManualExample(win.w);
-    drawFourCurves(win.w);
+    analyseManualExample(win);
+    drawFourCurves(win);
     auto* surface = win.w.findChild<PlotWidget*>("surface");
-    win.w.lblBG_MouseDown(Qt::LeftButton, Qt::NoModifier, 3502.5f, 3502.5f);
-    float x = 3502.5f;
+    const int middle = 233;  // the square's middle pixel
+    mouseOnPlot(win, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier,
+                {middle, middle});
+    int x = middle;
     for (auto _ : state) {
-        x = x > 4500 ? 3502.5f : x + plot::kTwipsPerPixel;
-        win.w.lblBG_MouseMove(Qt::LeftButton, Qt::NoModifier, x, 3000);
+        x = x > 300 ? middle : x + 1;
+        mouseOnPlot(win, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, Qt::NoModifier, {x, 200});
         surface->repaint();
     }
     state.counters["goal_ms"] = 4;

@@ -13,33 +13,33 @@ namespace {
 template <class Settle, class Repeat>
 void measureRepeats(benchmark::State& state, Settle settle, Repeat repeat) {
     OffscreenWindow win;
-    analyseManualExample(win.w);
-    drawFourCurves(win.w);
-    settle(win.w);
+    analyseManualExample(win);
+    drawFourCurves(win);
+    settle(win);
     QApplication::processEvents();
-    const auto held = [&] { return static_cast<double>(win.w.retained().primitives().size()); };
+    const auto held = [&] { return static_cast<double>(win.probe.retained().primitives().size()); };
     const double first = held();
     const double before = residentMB();
-    for (auto _ : state) repeat(win.w);
+    for (auto _ : state) repeat(win);
     QApplication::processEvents();
     state.counters["primitives_after_first"] = first;
     state.counters["primitives_after_N"] = held();
     state.counters["resident_growth_MB"] = residentMB() - before;
 }
 
-void nothing(frmFunktion&) {}
+void nothing(const OffscreenWindow&) {}
 
 void BM_PressZAgain(benchmark::State& state) {
-    measureRepeats(state, nothing, [](frmFunktion& w) { w.btZ1->click(); });
+    measureRepeats(state, nothing, [](const OffscreenWindow& w) { w.button("btZ1")->click(); });
 }
 BENCHMARK(BM_PressZAgain)->Unit(benchmark::kMicrosecond)->Iterations(10000);
 
 // y and y' pressed in turn: each press brings its curve over the other, the backing image
 // painted anew.
 void BM_PressZ1AndZ2InTurn(benchmark::State& state) {
-    measureRepeats(state, nothing, [](frmFunktion& w) {
-        w.btZ1->click();
-        w.btZ2->click();
+    measureRepeats(state, nothing, [](const OffscreenWindow& w) {
+        w.button("btZ1")->click();
+        w.button("btZ2")->click();
         QApplication::processEvents();
     });
 }
@@ -48,11 +48,12 @@ BENCHMARK(BM_PressZ1AndZ2InTurn)->Unit(benchmark::kMicrosecond)->Iterations(1000
 // A notch in and one out around the middle, with four curves: the view drawn anew twice on a wiped
 // surface, and back where it was.
 void BM_WheelInAndOut(benchmark::State& state) {
-    const auto inAndOut = [](frmFunktion& w) {
-        w.lblBG_Wheel(1, 3502, 3502);
-        w.lblBG_Wheel(-1, 3502, 3502);
+    const auto inAndOut = [](const OffscreenWindow& w) {
+        const QPoint middle(233, 233);
+        wheelOnPlot(w, middle, 1);
+        wheelOnPlot(w, middle, -1);
     };
-    measureRepeats(state, inAndOut, [&](frmFunktion& w) {
+    measureRepeats(state, inAndOut, [&](const OffscreenWindow& w) {
         inAndOut(w);
         QApplication::processEvents();
     });

@@ -5,6 +5,7 @@
 #include "analysis/derivative_terms.h"
 #include "app/dialogs.h"
 #include "app/frmFunktion.h"
+#include "app/window_probe.h"
 
 namespace {
 
@@ -19,19 +20,17 @@ class ConfirmingDialogs : public Dialogs {
     std::optional<Colour> chooseColour(Colour) override { return std::nullopt; }
 };
 
-std::string text(const QLineEdit* f) { return f->text().toStdString(); }
-std::string text(const QLabel* l) { return l->text().toStdString(); }
-
 }  // namespace
 
 struct WindowUnderTest::Parts {
     ConfirmingDialogs dialogs;
     frmFunktion w{dialogs};
+    WindowProbe probe{w};
 };
 
 WindowUnderTest::WindowUnderTest() : parts_(std::make_unique<Parts>()) {
     parts_->w.show();
-    parts_->w.Timer1_Timer();
+    parts_->probe.tick();
     QApplication::processEvents();
 }
 
@@ -39,42 +38,37 @@ WindowUnderTest::~WindowUnderTest() = default;
 
 Panel WindowUnderTest::analyse(const std::array<std::string, 5>& coefficients,
                                const std::string& p01) {
-    frmFunktion& w = parts_->w;
-    w.btCKD->click();  // P01 too, should no coefficient text change
-    TextField* fields[] = {w.txtA, w.txtB, w.txtC, w.txtD, w.txtE};
-    for (int i = 0; i < 5; ++i) fields[i]->setText(QString::fromStdString(coefficients[i]));
+    const WindowProbe& w = parts_->probe;
+    const auto field = [&w](const QString& name) { return w.control<QLineEdit>(name); };
+    const auto text = [&w](const QString& name) { return textOf(w.control<QWidget>(name)); };
+    w.control<QPushButton>("btCKD")->click();  // P01 too, should no coefficient text change
+    const char* const fields[] = {"txtA", "txtB", "txtC", "txtD", "txtE"};
+    for (int i = 0; i < 5; ++i) field(fields[i])->setText(QString::fromStdString(coefficients[i]));
     if (!p01.empty()) {
-        w.txtP01X->setText(QString::fromStdString(p01));
-        w.txtP01Y->setText("0");  // as its key filter does for a typed digit
+        field("txtP01X")->setText(QString::fromStdString(p01));
+        field("txtP01Y")->setText("0");  // as its key filter does for a typed digit
     }
     parts_->dialogs.texts.clear();
     for (int press = 0; press < 2; ++press) {
-        w.btStartKD->click();
+        w.control<QPushButton>("btStartKD")->click();
         QApplication::processEvents();
     }
     Panel p;
-    const TextField* zx[] = {w.txtP01X, w.txtP02X, w.txtP03X, w.txtP04X};
-    const TextField* zy[] = {w.txtP01Y, w.txtP02Y, w.txtP03Y, w.txtP04Y};
     for (int i = 0; i < 4; ++i) {
-        p.zeroX[i] = text(zx[i]);
-        p.zeroY[i] = text(zy[i]);
+        p.zeroX[i] = text(QString("txtP0%1X").arg(i + 1));
+        p.zeroY[i] = text(QString("txtP0%1Y").arg(i + 1));
     }
-    const TextField* ex[] = {w.txtPE1X, w.txtPE2X, w.txtPE3X};
-    const TextField* ey[] = {w.txtPE1Y, w.txtPE2Y, w.txtPE3Y};
-    const Label* el[] = {w.lblMMPE1, w.lblMMPE2, w.lblMMPE3};
     for (int i = 0; i < 3; ++i) {
-        p.extremeX[i] = text(ex[i]);
-        p.extremeY[i] = text(ey[i]);
-        p.extremeKind[i] = text(el[i]);
+        p.extremeX[i] = text(QString("txtPE%1X").arg(i + 1));
+        p.extremeY[i] = text(QString("txtPE%1Y").arg(i + 1));
+        p.extremeKind[i] = text(QString("lblMMPE%1").arg(i + 1));
     }
-    const TextField* wx[] = {w.txtPW1X, w.txtPW2X};
-    const TextField* wy[] = {w.txtPW1Y, w.txtPW2Y};
     for (int i = 0; i < 2; ++i) {
-        p.inflectionX[i] = text(wx[i]);
-        p.inflectionY[i] = text(wy[i]);
+        p.inflectionX[i] = text(QString("txtPW%1X").arg(i + 1));
+        p.inflectionY[i] = text(QString("txtPW%1Y").arg(i + 1));
     }
-    p.interceptX = text(w.txtPYX);
-    p.interceptY = text(w.txtPYY);
+    p.interceptX = text("txtPYX");
+    p.interceptY = text("txtPYY");
     p.messages = parts_->dialogs.texts;
     return p;
 }

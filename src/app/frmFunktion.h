@@ -30,11 +30,11 @@
 
 class PlotWidget;
 class ScaledArea;
+namespace plot {
+enum class CurveKind;
+}
 class QMenuBar;
 
-// The program's one window. Every control is a public member named as the control; an element
-// of a control array, lblP(30), is the member lblP_30 with the objectName "lblP(30)". The
-// module-level variables are inherited from SharedState, so handlers read NullpunktY directly.
 class frmHelpFKT;
 class frmWertetabelle;
 class QAction;
@@ -42,11 +42,28 @@ class QMenu;
 struct AnalysisPage;
 class QPagedPaintDevice;
 
-class frmFunktion : public QWidget, public SharedState {
+// The program's one window. All the program needs of it from outside is to build and show it:
+// the controls, the handlers and the module-level variables are its own. Every control is a
+// private member named as the control; an element of a control array, lblP(30), is the member
+// lblP_30 with the objectName "lblP(30)". The module-level variables come from SharedState, so
+// handlers read NullpunktY directly.
+//
+// The test programs, the tests and the benchmarks see the window through WindowProbe
+// (window_probe.h): controls found by their objectName, the targets of the scenario language,
+// and the few operations a person cannot reach with an event, such as the timer's tick.
+class frmFunktion : public QWidget, private SharedState {
     Q_OBJECT
   public:
     explicit frmFunktion(Dialogs& dialogs, QWidget* parent = nullptr);
     ~frmFunktion() override;
+
+  protected:
+    // Form_Unload: closing the main window closes every other window of the program.
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    friend class WindowProbe;
+    struct Tables;  // the control tables, which name the members (frmFunktion_layout.cpp)
 
     // The message boxes and the colour chooser (the old comdlg1).
     Dialogs& dialogs;
@@ -302,11 +319,6 @@ class frmFunktion : public QWidget, public SharedState {
     Label* Label4;
     QTimer* Timer1;
 
-  protected:
-    // Form_Unload: closing the main window closes every other window of the program.
-    void closeEvent(QCloseEvent* event) override;
-
-  private:
     void buildControls();  // frmFunktion_layout.cpp
     void buildMenu();      // frmFunktion_menu.cpp
     // Each handler file wires its own handlers.
@@ -327,6 +339,14 @@ class frmFunktion : public QWidget, public SharedState {
     void showZoomStep(const plot::ZoomStep& step);
     void showZoomFactor(const std::string& factor);
     void showReadout(const std::string& caption);
+    // The handlers' common steps (frmFunktion_colours.cpp, _curves.cpp, _fields.cpp).
+    void chooseCurveColour(Label* swatch);
+    void zeichne(const MemoField* field, const Label* swatch, plot::CurveKind kind,
+                 const QString& name, const char* legendName);
+    void withHourglass(void (frmFunktion::*draw)());
+    void spacingKeyPress(QComboBox* field, QWidget* next, int& keyAscii);
+    void rangeChange(QLineEdit* field);
+    void spacingChange(QComboBox* field);
     std::optional<QPointF> dragFrom_;  // where a left press on the plot began, in twips
     AnalysisPage analysisPage() const;
     // False after a message when the library of the Kurvendiskussion is missing.

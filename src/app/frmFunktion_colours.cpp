@@ -17,13 +17,13 @@ void frmFunktion::setBackColour(QWidget* control, Colour colour) {
     control->setAutoFillBackground(true);
 }
 
-namespace {
-
 // A curve's swatch takes the chosen colour; the curve itself is drawn in it next time.
-void chooseCurveColour(frmFunktion& w, Label* swatch) {
-    if (const auto colour = w.dialogs.chooseColour(frmFunktion::backColour(swatch)))
-        frmFunktion::setBackColour(swatch, *colour);
+void frmFunktion::chooseCurveColour(Label* swatch) {
+    if (const auto colour = dialogs.chooseColour(backColour(swatch)))
+        setBackColour(swatch, *colour);
 }
+
+namespace {
 
 void setWidth(QComboBox* list, bool visible) {
     list->setVisible(visible);
@@ -46,11 +46,11 @@ void frmFunktion::connectColourHandlers() {
     connect(cbStrichstärke, &QCheckBox::toggled, this, [this] { cbStrichstärke_Click(); });
 }
 
-void frmFunktion::lblF1_Click() { chooseCurveColour(*this, lblF1); }
-void frmFunktion::lblF2_Click() { chooseCurveColour(*this, lblF2); }
-void frmFunktion::lblF3_Click() { chooseCurveColour(*this, lblF3); }
-void frmFunktion::lblF4_Click() { chooseCurveColour(*this, lblF4); }
-void frmFunktion::lblF5_Click() { chooseCurveColour(*this, lblF5); }
+void frmFunktion::lblF1_Click() { chooseCurveColour(lblF1); }
+void frmFunktion::lblF2_Click() { chooseCurveColour(lblF2); }
+void frmFunktion::lblF3_Click() { chooseCurveColour(lblF3); }
+void frmFunktion::lblF4_Click() { chooseCurveColour(lblF4); }
+void frmFunktion::lblF5_Click() { chooseCurveColour(lblF5); }
 
 void frmFunktion::cbAHC_Click() {
     const auto colour = dialogs.chooseColour(AchsenFarbe);

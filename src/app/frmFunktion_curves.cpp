@@ -4,37 +4,33 @@
 #include "app/plot_widget.h"
 #include "plot/curves.h"
 
-namespace {
-
 // A curve drawn again over the same view is retained once: pressing "Z" again and again must not
 // let the picture grow. Its pen width and its message come as from a new drawing.
-void zeichne(frmFunktion& w, PlotWidget& square, const MemoField* field, const Label* swatch,
-             plot::CurveKind kind, const QString& name, const char* legendName) {
-    const plot::Curve curve{termOf(field), kind, frmFunktion::backColour(swatch),
-                            textOf(w.cbStrich)};
-    const plot::Ranges ranges = w.ranges();
+void frmFunktion::zeichne(const MemoField* field, const Label* swatch, plot::CurveKind kind,
+                          const QString& name, const char* legendName) {
+    PlotWidget& square = *painter_;
+    const plot::Curve curve{termOf(field), kind, backColour(swatch), textOf(cbStrich)};
+    const plot::Ranges shown = ranges();
     bool drawn = false;
     const int failure =
-        square.drawOnce(plot::curveKey(ranges, curve, w.NullpunktY, square.penWidth()), [&] {
+        square.drawOnce(plot::curveKey(shown, curve, NullpunktY, square.penWidth()), [&] {
             drawn = true;
-            return plot::drawCurve(square, ranges, curve, w.NullpunktY);
+            return plot::drawCurve(square, shown, curve, NullpunktY);
         });
     if (!drawn)
         if (const auto width = plot::curvePenWidth(curve.penWidth)) square.setPenWidth(*width);
     if (drawn) square.nameCurve({legendName, curve.colour, square.penWidth()});
     if (failure == 0) return;
-    w.setHourglass(false);
-    w.dialogs.message(Dialogs::Icon::Stop, "Polyskop",
-                      "Fehler in der " + name + "\r\n" + QString::number(failure));
+    setHourglass(false);
+    dialogs.message(Dialogs::Icon::Stop, "Polyskop",
+                    "Fehler in der " + name + "\r\n" + QString::number(failure));
 }
 
-void withHourglass(frmFunktion& w, void (frmFunktion::*draw)()) {
-    w.setHourglass(true);
-    (w.*draw)();
-    w.setHourglass(false);
+void frmFunktion::withHourglass(void (frmFunktion::*draw)()) {
+    setHourglass(true);
+    (this->*draw)();
+    setHourglass(false);
 }
-
-}  // namespace
 
 void frmFunktion::connectCurveHandlers() {
     connect(btZ1, &QPushButton::clicked, this, [this] { btZ1_Click(); });
@@ -45,30 +41,29 @@ void frmFunktion::connectCurveHandlers() {
 }
 
 void frmFunktion::ZeichneY() {
-    zeichne(*this, *painter_, txtFKT1, lblF1,
+    zeichne(txtFKT1, lblF1,
             obStrich->isChecked() ? plot::CurveKind::Lines : plot::CurveKind::Points, "1. Funktion",
             "y");
 }
 
 void frmFunktion::ZeichneY1() {
-    zeichne(*this, *painter_, txtFKT2, lblF2, plot::CurveKind::Single, "2. Funktion", "y'");
+    zeichne(txtFKT2, lblF2, plot::CurveKind::Single, "2. Funktion", "y'");
 }
 
 void frmFunktion::ZeichneY2() {
-    zeichne(*this, *painter_, txtFKT3, lblF3, plot::CurveKind::Single, "3. Funktion", "y''");
+    zeichne(txtFKT3, lblF3, plot::CurveKind::Single, "3. Funktion", "y''");
 }
 
 void frmFunktion::ZeichneY3() {
-    zeichne(*this, *painter_, txtFKT4, lblF4, plot::CurveKind::Single, "4. Funktion", "y'''");
+    zeichne(txtFKT4, lblF4, plot::CurveKind::Single, "4. Funktion", "y'''");
 }
 
 void frmFunktion::ZeichneHG() {
-    zeichne(*this, *painter_, txtHilfsgleichung, lblF5, plot::CurveKind::Single, "Funktion HG",
-            "HG");
+    zeichne(txtHilfsgleichung, lblF5, plot::CurveKind::Single, "Funktion HG", "HG");
 }
 
-void frmFunktion::btZ1_Click() { withHourglass(*this, &frmFunktion::ZeichneY); }
-void frmFunktion::btZ2_Click() { withHourglass(*this, &frmFunktion::ZeichneY1); }
-void frmFunktion::btZ3_Click() { withHourglass(*this, &frmFunktion::ZeichneY2); }
-void frmFunktion::btZ4_Click() { withHourglass(*this, &frmFunktion::ZeichneY3); }
-void frmFunktion::btZHG_Click() { withHourglass(*this, &frmFunktion::ZeichneHG); }
+void frmFunktion::btZ1_Click() { withHourglass(&frmFunktion::ZeichneY); }
+void frmFunktion::btZ2_Click() { withHourglass(&frmFunktion::ZeichneY1); }
+void frmFunktion::btZ3_Click() { withHourglass(&frmFunktion::ZeichneY2); }
+void frmFunktion::btZ4_Click() { withHourglass(&frmFunktion::ZeichneY3); }
+void frmFunktion::btZHG_Click() { withHourglass(&frmFunktion::ZeichneHG); }

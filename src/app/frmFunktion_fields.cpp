@@ -13,46 +13,42 @@ void frmFunktion::setSpacingText(QComboBox* field, const QString& text) {
     field == txtXA ? txtXA_Change() : txtYA_Change();
 }
 
-namespace {
-
-void spacingKeyPress(frmFunktion& w, QComboBox* field, QWidget* next, int& keyAscii) {
+void frmFunktion::spacingKeyPress(QComboBox* field, QWidget* next, int& keyAscii) {
     const keys::KeyOutcome out = keys::spacingKey(keyAscii, keyText(field).view());
     if (out.nextField) next->setFocus();
-    if (out.dropLast) w.setSpacingText(field, field->currentText().chopped(1));
+    if (out.dropLast) setSpacingText(field, field->currentText().chopped(1));
     keyAscii = out.key;
 }
 
-void rangeChange(frmFunktion& w, QLineEdit* field) {
+void frmFunktion::rangeChange(QLineEdit* field) {
     if (auto completed = plot::completeRange(textOf(field))) {
         field->setText(toQString(*completed));
         caretToEnd(field);
     }
-    for (const QLineEdit* range : {w.txtIX1, w.txtIX2, w.txtIY1, w.txtIY2})
+    for (const QLineEdit* range : {txtIX1, txtIX2, txtIY1, txtIY2})
         if (range->text().isEmpty()) return;
-    w.ZeichneAchsen();
+    ZeichneAchsen();
 }
 
-void spacingChange(frmFunktion& w, QComboBox* field) {
+void frmFunktion::spacingChange(QComboBox* field) {
     if (auto completed = plot::completeSpacing(textOf(field)))
-        w.setSpacingText(field, toQString(*completed));
-    if (plot::spacingDraws(textOf(field))) w.ZeichneHilfslinien();
+        setSpacingText(field, toQString(*completed));
+    if (plot::spacingDraws(textOf(field))) ZeichneHilfslinien();
 }
-
-}  // namespace
 
 void frmFunktion::txtIX1_KeyPress(int& keyAscii) { filterRangeKey(txtIX1, txtIX2, keyAscii); }
 void frmFunktion::txtIX2_KeyPress(int& keyAscii) { filterRangeKey(txtIX2, txtIY1, keyAscii); }
 void frmFunktion::txtIY1_KeyPress(int& keyAscii) { filterRangeKey(txtIY1, txtIY2, keyAscii); }
 void frmFunktion::txtIY2_KeyPress(int& keyAscii) { filterRangeKey(txtIY2, txtXA, keyAscii); }
-void frmFunktion::txtXA_KeyPress(int& keyAscii) { spacingKeyPress(*this, txtXA, txtYA, keyAscii); }
-void frmFunktion::txtYA_KeyPress(int& keyAscii) { spacingKeyPress(*this, txtYA, cbHL, keyAscii); }
+void frmFunktion::txtXA_KeyPress(int& keyAscii) { spacingKeyPress(txtXA, txtYA, keyAscii); }
+void frmFunktion::txtYA_KeyPress(int& keyAscii) { spacingKeyPress(txtYA, cbHL, keyAscii); }
 
-void frmFunktion::txtIX1_Change() { rangeChange(*this, txtIX1); }
-void frmFunktion::txtIX2_Change() { rangeChange(*this, txtIX2); }
-void frmFunktion::txtIY1_Change() { rangeChange(*this, txtIY1); }
-void frmFunktion::txtIY2_Change() { rangeChange(*this, txtIY2); }
-void frmFunktion::txtXA_Change() { spacingChange(*this, txtXA); }
-void frmFunktion::txtYA_Change() { spacingChange(*this, txtYA); }
+void frmFunktion::txtIX1_Change() { rangeChange(txtIX1); }
+void frmFunktion::txtIX2_Change() { rangeChange(txtIX2); }
+void frmFunktion::txtIY1_Change() { rangeChange(txtIY1); }
+void frmFunktion::txtIY2_Change() { rangeChange(txtIY2); }
+void frmFunktion::txtXA_Change() { spacingChange(txtXA); }
+void frmFunktion::txtYA_Change() { spacingChange(txtYA); }
 
 void frmFunktion::connectFieldHandlers() {
     installKeyPressHandler(txtIX1, [this](int& k) { txtIX1_KeyPress(k); });

@@ -63,9 +63,16 @@ constexpr Look rowCaption{.points = 12};
 #define RESULT_TIP ", Doppelklick schreibt den Wert in das Funktionsfeld"
 #define FIELD_TIP "Doppelklick schreibt die Funktion in das Bearbeitungsfenster zurück"
 
+}  // namespace
+
+// The table names the window's members, so it lives in the window's scope.
+struct frmFunktion::Tables {
+    static const Control controls[];
+};
+
 // clang-format off
 // In the order of the focus chain; frame1 first, so that it lies under the buttons beside it.
-const Control kControls[] = {
+const Control frmFunktion::Tables::controls[] = {
     {&F::frame1, "frame1", 11640, 6840, 3015, 495, "", "", {}},
 
     // Coefficients
@@ -236,6 +243,8 @@ const Control kControls[] = {
 };
 // clang-format on
 
+namespace {
+
 #undef RESULT_TIP
 #undef FIELD_TIP
 
@@ -399,7 +408,7 @@ void frmFunktion::buildControls() {
     setAutoFillBackground(true);
     client_->setFont(bold(9.75));  // the menu bar keeps the toolkit's font
 
-    for (const Control& c : kControls) {
+    for (const Control& c : Tables::controls) {
         QWidget* parent = c.look.inFrame ? static_cast<QWidget*>(frame1) : client_;
         QWidget* w = std::visit(Make{parent, c}, c.member);
         place(w, c.name, {c.left, c.top, c.width, c.height}, c.tip);

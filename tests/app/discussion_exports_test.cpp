@@ -16,14 +16,14 @@ class DiscussionExports : public testing::Test {
   protected:
     DiscussionExports() : window(dialogs) {
         window.show();
-        window.Timer1_Timer();
-        window.txtB->setText("1");
-        window.txtC->setText("-6");
-        window.txtD->setText("9");
+        probe.tick();
+        probe.control<QLineEdit>("txtB")->setText("1");
+        probe.control<QLineEdit>("txtC")->setText("-6");
+        probe.control<QLineEdit>("txtD")->setText("9");
         // The graph of f with its marked points, for the picture on the first page.
-        window.txtP01X->setText("0");
-        window.btStartKD->click();
-        window.btZ1->click();
+        probe.control<QLineEdit>("txtP01X")->setText("0");
+        probe.control<QPushButton>("btStartKD")->click();
+        probe.control<QPushButton>("btZ1")->click();
         dialogs.messages.clear();
     }
     QString path(const QString& name) const { return dir.filePath(name); }
@@ -31,6 +31,7 @@ class DiscussionExports : public testing::Test {
     QTemporaryDir dir;
     AnsweringDialogs dialogs;
     frmFunktion window;
+    WindowProbe probe{window};
 };
 
 // Every page's text, and the first page as an image.
@@ -48,8 +49,8 @@ struct ReadPdf {
 TEST_F(DiscussionExports, ThePdfAndThePrinterHaveTheWholeDiscussionOnA4) {
     dialogs.files = {path("diskussion")};
     dialogs.printTo = path("gedruckt.pdf");
-    window.saveDiscussionPdf();
-    window.printDiscussion();
+    chooseMenu(window, "Datei/Kurvendiskussion als PDF speichern …");
+    chooseMenu(window, "Datei/Kurvendiskussion drucken …");
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('\n').toStdString();
 
     for (const QString& file : {path("diskussion.pdf"), path("gedruckt.pdf")}) {
@@ -76,7 +77,7 @@ TEST_F(DiscussionExports, ThePdfAndThePrinterHaveTheWholeDiscussionOnA4) {
 }
 
 TEST_F(DiscussionExports, TheClipboardGetsTextHtmlAndLatexWithoutTheWindow) {
-    window.copyDiscussion();
+    chooseMenu(window, "Bearbeiten/Kurvendiskussion kopieren");
     const QMimeData* data = QApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);
     EXPECT_EQ(data->formats(), QStringList({"text/plain", "text/html"}));
@@ -84,7 +85,7 @@ TEST_F(DiscussionExports, TheClipboardGetsTextHtmlAndLatexWithoutTheWindow) {
         << data->text().toStdString();
     EXPECT_TRUE(data->html().contains("<h2>Nullstellen</h2>")) << data->html().toStdString();
 
-    window.copyDiscussionLatex();
+    chooseMenu(window, "Bearbeiten/Kurvendiskussion als LaTeX kopieren");
     data = QApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);
     EXPECT_EQ(data->formats(), QStringList({"text/plain", "text/x-tex"}));
@@ -92,8 +93,8 @@ TEST_F(DiscussionExports, TheClipboardGetsTextHtmlAndLatexWithoutTheWindow) {
     EXPECT_EQ(QString::fromUtf8(data->data("text/x-tex")), data->text());
 
     // The fields as they stand when chosen, even a field that cannot be read.
-    window.txtC->setText("x");
-    window.copyDiscussion();
+    probe.control<QLineEdit>("txtC")->setText("x");
+    chooseMenu(window, "Bearbeiten/Kurvendiskussion kopieren");
     EXPECT_TRUE(QApplication::clipboard()->text().contains("Der Koeffizient C ist keine Zahl"));
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }

@@ -8,8 +8,8 @@
 namespace {
 
 QWidget* discussionWindow() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == "frmKurvendiskussion" && w->isVisible()) return w;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == "frmKurvendiskussion" && top->isVisible()) return top;
     return nullptr;
 }
 
@@ -22,21 +22,23 @@ QString shownText() {
 TEST(DiscussionWindow, FollowsEveryChangeOfTheFieldsAndClosesWithTheMainWindow) {
     SilentDialogs dialogs;
     frmFunktion window(dialogs);
+    const WindowProbe probe(window);
+    const auto field = [&probe](const char* name) { return probe.control<QLineEdit>(name); };
     window.show();
-    window.txtA->setText("1");
-    window.txtE->setText("1");
-    window.showDiscussion();
+    field("txtA")->setText("1");
+    field("txtE")->setText("1");
+    chooseMenu(window, "Ansicht/Kurvendiskussion …");
     ASSERT_NE(discussionWindow(), nullptr);
     EXPECT_TRUE(shownText().contains("f hat keine reellen Nullstellen."))
         << shownText().toStdString();
-    window.txtE->setText("-1");
+    field("txtE")->setText("-1");
     EXPECT_TRUE(shownText().contains("einfache Nullstelle")) << shownText().toStdString();
-    window.txtC->setText("x");
+    field("txtC")->setText("x");
     EXPECT_TRUE(shownText().contains("Der Koeffizient C ist keine Zahl: „x“."));
     EXPECT_FALSE(shownText().contains("Nullstelle"));  // nothing stale
     // One window, however often it is asked for.
     QWidget* first = discussionWindow();
-    window.showDiscussion();
+    chooseMenu(window, "Ansicht/Kurvendiskussion …");
     EXPECT_EQ(discussionWindow(), first);
     window.close();
     EXPECT_EQ(discussionWindow(), nullptr);

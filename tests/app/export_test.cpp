@@ -17,11 +17,9 @@ class Export : public testing::Test {
   protected:
     Export() : window(dialogs) {
         window.show();
-        window.Timer1_Timer();
+        probe.tick();
         analyseManualExample(window);
-        window.btZ2->click();
-        window.btZ3->click();
-        window.btZ4->click();
+        for (const char* draw : {"btZ2", "btZ3", "btZ4"}) probe.control<QPushButton>(draw)->click();
         dialogs.messages.clear();
     }
     QString path(const QString& name) const { return dir.filePath(name); }
@@ -37,18 +35,19 @@ class Export : public testing::Test {
     QTemporaryDir dir;
     AnsweringDialogs dialogs;
     frmFunktion window;
+    WindowProbe probe{window};
     int pages = 0;
 };
 
 TEST_F(Export, PictureFilesShowTheSquareAsTheWindowRetainsIt) {
     dialogs.files = {path("bild.png"), path("bild.svg"), path("bild.pdf"), path("ohne")};
-    for (int i = 0; i < 4; ++i) window.savePicture();
+    for (int i = 0; i < 4; ++i) chooseMenu(window, "Datei/Bild speichern …");
     EXPECT_TRUE(dialogs.messages.isEmpty());
 
     const QImage png(path("bild.png"));
     ASSERT_EQ(png.size(), QSize(1868, 1868));  // 7005 twips at 4 pixels a screen pixel
     // A point of the y' curve, in its colour; the background where nothing is drawn.
-    for (const auto& p : window.retained().primitives()) {
+    for (const auto& p : probe.retained().primitives()) {
         if (p.isLine || p.colour != rgb(0, 0, 0xFF)) continue;
         const QPoint at(qRound((p.x1 - 120) / 15 * 4), qRound((p.y1 - 1140) / 15 * 4));
         EXPECT_EQ(png.pixelColor(at), QColor(0, 0, 0xFF));
@@ -59,8 +58,8 @@ TEST_F(Export, PictureFilesShowTheSquareAsTheWindowRetainsIt) {
     QFile svg(path("bild.svg"));
     ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
     const QByteArray text = svg.readAll();
-    EXPECT_EQ(text.count("<line "), window.retained().lines());
-    EXPECT_EQ(text.count("<circle "), window.retained().points());
+    EXPECT_EQ(text.count("<line "), probe.retained().lines());
+    EXPECT_EQ(text.count("<circle "), probe.retained().points());
     EXPECT_TRUE(text.contains("viewBox=\"0 0 467 467\""));
     EXPECT_TRUE(text.contains(">N1</text>"));
 
@@ -75,9 +74,9 @@ TEST_F(Export, PictureFilesShowTheSquareAsTheWindowRetainsIt) {
 
 TEST_F(Export, TheAnalysisOnOnePagePrintedOrAsPdf) {
     dialogs.files = {path("analyse.pdf")};
-    window.saveAnalysisPdf();
+    chooseMenu(window, "Datei/Analyse als PDF speichern …");
     dialogs.printTo = path("druck.pdf");
-    window.printAnalysis();
+    chooseMenu(window, "Datei/Analyse drucken …");
     for (const QString& file : {path("analyse.pdf"), path("druck.pdf")}) {
         const QString text = pdfText(file);
         EXPECT_EQ(pages, 1);
@@ -91,8 +90,8 @@ TEST_F(Export, TheAnalysisOnOnePagePrintedOrAsPdf) {
 TEST_F(Export, AFileThatCannotBeWrittenLeavesNothingBehind) {
     QDir(dir.path()).mkdir("ordner.png");
     dialogs.files = {path("ordner.png"), path("fehlt/bild.png")};
-    window.savePicture();
-    window.savePicture();
+    chooseMenu(window, "Datei/Bild speichern …");
+    chooseMenu(window, "Datei/Bild speichern …");
     ASSERT_EQ(dialogs.messages.size(), 2);
     EXPECT_TRUE(dialogs.messages[1].contains(path("fehlt/bild.png")));
     // Only the folder made above: no temporary file stays.
@@ -101,7 +100,7 @@ TEST_F(Export, AFileThatCannotBeWrittenLeavesNothingBehind) {
 }
 
 TEST_F(Export, ClipboardHoldsThePictureAsImageAndSvg) {
-    window.copyPicture();
+    chooseMenu(window, "Bearbeiten/Bild kopieren");
     const QMimeData* data = QApplication::clipboard()->mimeData();
     ASSERT_TRUE(data->hasImage());
     EXPECT_EQ(qvariant_cast<QImage>(data->imageData()).size(), QSize(1868, 1868));

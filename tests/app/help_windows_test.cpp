@@ -17,7 +17,7 @@ namespace {
 TEST(HelpWindows, TheDescriptionFitsItsBoxAndTheFunctionListWraps) {
     frmHelpFKT window{QIcon()};
     window.show();
-    const QLabel* label = window.Label1;
+    const auto* label = window.findChild<QLabel*>("Label1");
     EXPECT_LE(label->heightForWidth(label->width()), label->height());
     // Every block, the last line with the maker included, lies inside the box.
     const QRect wrapped = QFontMetrics(label->font())

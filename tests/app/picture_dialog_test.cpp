@@ -60,7 +60,7 @@ class PictureDialog : public testing::Test {
     PictureDialog() : window(dialogs) {
         dialogs.setOwner(&window);
         window.show();
-        window.Timer1_Timer();
+        WindowProbe(window).tick();
     }
 
     static inline QString previous;
@@ -80,16 +80,16 @@ TEST_F(PictureDialog, TheNamesEndingDecidesTheFormatInAnyCase) {
     // The list shows PNG (first), SVG, PDF.
     const int before = files();
     answerFileDialog(0, "a.svg");
-    window.savePicture();
+    chooseMenu(window, "Datei/Bild speichern …");
     EXPECT_TRUE(isSvg(firstBytes(path("a.svg"), 5)));
     answerFileDialog(0, "b.PDF");
-    window.savePicture();
+    chooseMenu(window, "Datei/Bild speichern …");
     EXPECT_EQ(firstBytes(path("b.PDF"), 4), pdf);
     answerFileDialog(2, "c.Png");
-    window.savePicture();
+    chooseMenu(window, "Datei/Bild speichern …");
     EXPECT_EQ(firstBytes(path("c.Png"), 4), png);
     answerFileDialog(1, "d.pdf");
-    window.savePicture();
+    chooseMenu(window, "Datei/Bild speichern …");
     EXPECT_EQ(firstBytes(path("d.pdf"), 4), pdf);
     EXPECT_EQ(files(), before + 4);
 }
@@ -97,20 +97,20 @@ TEST_F(PictureDialog, TheNamesEndingDecidesTheFormatInAnyCase) {
 TEST_F(PictureDialog, ANameWithoutAKnownEndingGetsTheChosenTypes) {
     const int before = files();
     answerFileDialog(1, "ohne");
-    window.savePicture();
+    chooseMenu(window, "Datei/Bild speichern …");
     EXPECT_TRUE(isSvg(firstBytes(path("ohne.svg"), 5)));
     answerFileDialog(0, "kurve.v2");
-    window.savePicture();
+    chooseMenu(window, "Datei/Bild speichern …");
     EXPECT_EQ(firstBytes(path("kurve.v2.png"), 4), png);
     // The analysis is a PDF, whatever the name says.
     answerFileDialog(0, "analyse");
-    window.saveAnalysisPdf();
+    chooseMenu(window, "Datei/Analyse als PDF speichern …");
     EXPECT_EQ(firstBytes(path("analyse.pdf"), 4), pdf);
     answerFileDialog(0, "bericht.png");
-    window.saveAnalysisPdf();
+    chooseMenu(window, "Datei/Analyse als PDF speichern …");
     EXPECT_EQ(firstBytes(path("bericht.png.pdf"), 4), pdf);
     answerFileDialog(0, "Druck.PDF");
-    window.saveAnalysisPdf();
+    chooseMenu(window, "Datei/Analyse als PDF speichern …");
     EXPECT_EQ(firstBytes(path("Druck.PDF"), 4), pdf);
     EXPECT_EQ(files(), before + 5);
 }

@@ -15,19 +15,22 @@ class PlotMouse : public testing::Test {
   protected:
     PlotMouse() : window(dialogs) {
         window.show();
-        window.Timer1_Timer();
+        probe.tick();
         analyseManualExample(window);
-        window.btZ1->click();
+        probe.control<QPushButton>("btZ1")->click();
     }
     // The plot square as the window shows it now.
     QImage square() {
-        const QRect place(window.lblBG->mapTo(&window, QPoint()), window.lblBG->size());
+        const QRect place(plot->mapTo(&window, QPoint()), plot->size());
         return window.grab(place).toImage();
     }
-    std::string primitives() const { return window.retained().list(); }
+    std::string primitives() const { return probe.retained().list(); }
+    std::string text(const char* name) const { return fieldText(probe.find(name)).toStdString(); }
 
     SilentDialogs dialogs;
     frmFunktion window;
+    WindowProbe probe{window};
+    QWidget* plot = probe.control<QWidget>("lblBG");
     // The middle of the square, in pixels of lblBG.
     const QPoint middle{233, 233};
 };
@@ -35,13 +38,13 @@ class PlotMouse : public testing::Test {
 TEST_F(PlotMouse, DraggingMovesThePictureAtOnceAndSetsTheRangesOnRelease) {
     const QImage before = square();
     const std::string drawn = primitives();
-    input::press(window.lblBG, Qt::LeftButton, {}, middle);
-    input::move(window.lblBG, Qt::LeftButton, {}, middle + QPoint(20, 0));
-    input::move(window.lblBG, Qt::LeftButton, {}, middle + QPoint(47, -23));
+    input::press(plot, Qt::LeftButton, {}, middle);
+    input::move(plot, Qt::LeftButton, {}, middle + QPoint(20, 0));
+    input::move(plot, Qt::LeftButton, {}, middle + QPoint(47, -23));
     // The retained picture, shifted: nothing evaluated, no field touched.
     const QImage moved = square();
     EXPECT_EQ(primitives(), drawn);
-    EXPECT_EQ(window.txtIX1->text().toStdString(), "-10");
+    EXPECT_EQ(text("txtIX1"), "-10");
     int same = 0, compared = 0;
     for (int y = 40; y < 400; y += 7)
         for (int x = 0; x < 400; x += 3, ++compared)
@@ -50,13 +53,13 @@ TEST_F(PlotMouse, DraggingMovesThePictureAtOnceAndSetsTheRangesOnRelease) {
 
     // 47 pixels are 705 twips, 2,01 to the right, rounded to 2: the view shows what lay 2 to the
     // left. 23 pixels up are 0,98, rounded to 1: it shows what lay below.
-    input::release(window.lblBG, Qt::LeftButton, {}, middle + QPoint(47, -23));
-    EXPECT_EQ(window.txtIX1->text().toStdString(), "-12");
-    EXPECT_EQ(window.txtIX2->text().toStdString(), "8");
-    EXPECT_EQ(window.txtIY1->text().toStdString(), "-11");
-    EXPECT_EQ(window.txtIY2->text().toStdString(), "9");
-    EXPECT_EQ(window.txtXA->currentText().toStdString(), "1");
-    EXPECT_EQ(window.lblZoom->text().toStdString(), "1");
+    input::release(plot, Qt::LeftButton, {}, middle + QPoint(47, -23));
+    EXPECT_EQ(text("txtIX1"), "-12");
+    EXPECT_EQ(text("txtIX2"), "8");
+    EXPECT_EQ(text("txtIY1"), "-11");
+    EXPECT_EQ(text("txtIY2"), "9");
+    EXPECT_EQ(text("txtXA"), "1");
+    EXPECT_EQ(text("lblZoom"), "1");
     // Drawn anew as after a zoom: the grid and the curve of y (red) in the moved view.
     EXPECT_NE(primitives(), drawn);
     EXPECT_NE(primitives().find("#FF0000"), std::string::npos);
@@ -65,36 +68,36 @@ TEST_F(PlotMouse, DraggingMovesThePictureAtOnceAndSetsTheRangesOnRelease) {
 }
 
 TEST_F(PlotMouse, AnUnmovedPressOrAnotherButtonIsNoDrag) {
-    input::press(window.lblBG, Qt::LeftButton, {}, middle);
-    input::release(window.lblBG, Qt::LeftButton, {}, middle);
-    input::press(window.lblBG, Qt::RightButton, {}, middle);
-    input::move(window.lblBG, Qt::RightButton, {}, middle + QPoint(60, 0));
-    input::release(window.lblBG, Qt::RightButton, {}, middle + QPoint(60, 0));
-    EXPECT_EQ(window.txtIX1->text().toStdString(), "-10");
-    EXPECT_EQ(window.txtIX2->text().toStdString(), "10");
-    EXPECT_EQ(window.txtIY1->text().toStdString(), "-10");
+    input::press(plot, Qt::LeftButton, {}, middle);
+    input::release(plot, Qt::LeftButton, {}, middle);
+    input::press(plot, Qt::RightButton, {}, middle);
+    input::move(plot, Qt::RightButton, {}, middle + QPoint(60, 0));
+    input::release(plot, Qt::RightButton, {}, middle + QPoint(60, 0));
+    EXPECT_EQ(text("txtIX1"), "-10");
+    EXPECT_EQ(text("txtIX2"), "10");
+    EXPECT_EQ(text("txtIY1"), "-10");
 }
 
 TEST_F(PlotMouse, TheRightButtonHeldReadsThePointAndWithCtrlTracesTheCurve) {
-    input::press(window.lblBG, Qt::RightButton, {}, middle);
-    EXPECT_EQ(window.lblPo->text().toStdString(), "Po1( 0 ; 0 )");
+    input::press(plot, Qt::RightButton, {}, middle);
+    EXPECT_EQ(text("lblPo"), "Po1( 0 ; 0 )");
     // 2 right and 1 up: 47 and 23 pixels.
-    input::move(window.lblBG, Qt::RightButton, {}, middle + QPoint(47, -23));
-    EXPECT_EQ(window.lblPo->text().toStdString(), "Po1( 2 ; 1 )");
+    input::move(plot, Qt::RightButton, {}, middle + QPoint(47, -23));
+    EXPECT_EQ(text("lblPo"), "Po1( 2 ; 1 )");
     // Ctrl held: x under the pointer, y from the curve, y(2) = 0, y(1,5) = -2,1875.
-    input::move(window.lblBG, Qt::RightButton, Qt::ControlModifier, middle + QPoint(47, -23));
-    EXPECT_EQ(window.lblPo->text().toStdString(), "Po1( 2 ; 0 )");
-    input::move(window.lblBG, Qt::RightButton, Qt::ControlModifier, middle + QPoint(35, 90));
-    EXPECT_EQ(window.lblPo->text().toStdString(), "Po1( 1,5 ; -2,2 )");
-    input::release(window.lblBG, Qt::RightButton, Qt::ControlModifier, middle + QPoint(35, 90));
+    input::move(plot, Qt::RightButton, Qt::ControlModifier, middle + QPoint(47, -23));
+    EXPECT_EQ(text("lblPo"), "Po1( 2 ; 0 )");
+    input::move(plot, Qt::RightButton, Qt::ControlModifier, middle + QPoint(35, 90));
+    EXPECT_EQ(text("lblPo"), "Po1( 1,5 ; -2,2 )");
+    input::release(plot, Qt::RightButton, Qt::ControlModifier, middle + QPoint(35, 90));
     // Moves without a button held leave the readout alone.
-    input::move(window.lblBG, Qt::NoButton, {}, middle);
-    EXPECT_EQ(window.lblPo->text().toStdString(), "Po1( 1,5 ; -2,2 )");
+    input::move(plot, Qt::NoButton, {}, middle);
+    EXPECT_EQ(text("lblPo"), "Po1( 1,5 ; -2,2 )");
     // Where the term has no value the readout stays.
-    window.txtFKT1->setText("LN(X)");
-    input::press(window.lblBG, Qt::RightButton, {}, middle + QPoint(35, 0));
-    input::move(window.lblBG, Qt::RightButton, Qt::ControlModifier, middle - QPoint(35, 0));
-    EXPECT_EQ(window.lblPo->text().toStdString(), "Po1( 1,5 ; 0 )");
+    probe.control<MemoField>("txtFKT1")->setText("LN(X)");
+    input::press(plot, Qt::RightButton, {}, middle + QPoint(35, 0));
+    input::move(plot, Qt::RightButton, Qt::ControlModifier, middle - QPoint(35, 0));
+    EXPECT_EQ(text("lblPo"), "Po1( 1,5 ; 0 )");
 }
 
 }  // namespace

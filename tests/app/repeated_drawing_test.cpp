@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QImage>
+#include <QRadioButton>
 #include <vector>
 
 #include "../../bench/resident_memory.h"
@@ -38,48 +39,53 @@ class RepeatedDrawing : public testing::Test {
   protected:
     RepeatedDrawing() : window(dialogs) { prepare(window); }
     static void prepare(frmFunktion& w) {
+        const WindowProbe probe(w);
         w.show();
-        w.Timer1_Timer();
+        probe.tick();
         analyseManualExample(w);
-        w.txtFKT1->setText("(X)^4-5*(X)^2+4");
-        w.txtFKT2->setText("4*(X)^3-10*(X)");
-        w.txtFKT3->setText("12*(X)^2-10");
-        w.txtFKT4->setText("24*(X)");
+        probe.control<MemoField>("txtFKT1")->setText("(X)^4-5*(X)^2+4");
+        probe.control<MemoField>("txtFKT2")->setText("4*(X)^3-10*(X)");
+        probe.control<MemoField>("txtFKT3")->setText("12*(X)^2-10");
+        probe.control<MemoField>("txtFKT4")->setText("24*(X)");
         QApplication::processEvents();
     }
     // The plot square as a window shows it now.
     static QImage square(frmFunktion& w) {
         QApplication::processEvents();
-        const QRect place(w.lblBG->mapTo(&w, QPoint()), w.lblBG->size());
+        const QWidget* plot = WindowProbe(w).control<QWidget>("lblBG");
+        const QRect place(plot->mapTo(&w, QPoint()), plot->size());
         return w.grab(place).toImage();
     }
-    const Primitives& retained() const { return window.retained().primitives(); }
+    QPushButton* button(const char* name) const { return probe.control<QPushButton>(name); }
+    const Primitives& retained() const { return probe.retained().primitives(); }
     Primitives since(std::size_t from) const {
         return {retained().begin() + from, retained().end()};
     }
     // Primitives painted as they arrive, as every drawing did before it was kept once.
     static void paint(frmFunktion& w, const Primitives& primitives) {
+        Surface& surface = WindowProbe(w).surface();
         for (const auto& p : primitives) {
-            w.surface().setPenWidth(p.width);
+            surface.setPenWidth(p.width);
             if (p.isLine)
-                w.surface().line(p.x1, p.y1, p.x2, p.y2, p.colour);
+                surface.line(p.x1, p.y1, p.x2, p.y2, p.colour);
             else
-                w.surface().point(p.x1, p.y1, p.colour);
+                surface.point(p.x1, p.y1, p.colour);
         }
     }
 
     AnsweringDialogs dialogs;
     frmFunktion window;
+    WindowProbe probe{window};
 };
 
 TEST_F(RepeatedDrawing, TenThousandPressesKeepThePictureAndTheMemoryOfTheFirst) {
-    window.btZ1->click();
+    button("btZ1")->click();
     QApplication::processEvents();
     const Primitives first = retained();
     ASSERT_GT(first.size(), 1000u);
     const QImage shown = square(window);
     const double memory = residentMB();
-    for (int i = 0; i < 10000; ++i) window.btZ1->click();
+    for (int i = 0; i < 10000; ++i) button("btZ1")->click();
     QApplication::processEvents();
     EXPECT_EQ(retained().size(), first.size());
     EXPECT_TRUE(same(retained(), first));
@@ -87,39 +93,39 @@ TEST_F(RepeatedDrawing, TenThousandPressesKeepThePictureAndTheMemoryOfTheFirst) 
     if (kMemoryChecked) {
         EXPECT_LT(residentMB(), memory + slackMB);
     }
-    EXPECT_EQ(window.retained().penWidth(), 2);
+    EXPECT_EQ(probe.retained().penWidth(), 2);
 }
 
 // Each button, each mode: the same drawing is kept once, another one is drawn as always.
 TEST_F(RepeatedDrawing, OnlyTheSameTermViewColourWidthAndModeCountAsTheSame) {
-    for (QPushButton* b : {window.btZ1, window.btZ2, window.btZ3, window.btZ4}) b->click();
+    for (const char* b : {"btZ1", "btZ2", "btZ3", "btZ4"}) button(b)->click();
     const std::size_t four = retained().size();
-    for (QPushButton* b : {window.btZ4, window.btZ3, window.btZ2, window.btZ1}) b->click();
+    for (const char* b : {"btZ4", "btZ3", "btZ2", "btZ1"}) button(b)->click();
     EXPECT_EQ(retained().size(), four);
 
-    window.obStrich->setChecked(true);  // y in line mode is another drawing
-    window.btZ1->click();
+    probe.control<QRadioButton>("obStrich")->setChecked(true);  // y in line mode is another drawing
+    button("btZ1")->click();
     const std::size_t lines = retained().size();
     EXPECT_GT(lines, four);
-    window.btZ1->click();
+    button("btZ1")->click();
     EXPECT_EQ(retained().size(), lines);
 
-    window.cbStrich->setEditText("3");  // so is a wider pen
-    window.btZ1->click();
+    probe.control<QComboBox>("cbStrich")->setEditText("3");  // so is a wider pen
+    button("btZ1")->click();
     EXPECT_GT(retained().size(), lines);
-    EXPECT_EQ(window.retained().penWidth(), 3);
+    EXPECT_EQ(probe.retained().penWidth(), 3);
     const std::size_t wide = retained().size();
-    window.cbStrich->setEditText("1");
-    window.btZ1->click();
-    window.cbStrich->setEditText("3");
-    window.btZ1->click();
-    EXPECT_EQ(window.retained().penWidth(), 3);  // the pen as the drawing leaves it
+    probe.control<QComboBox>("cbStrich")->setEditText("1");
+    button("btZ1")->click();
+    probe.control<QComboBox>("cbStrich")->setEditText("3");
+    button("btZ1")->click();
+    EXPECT_EQ(probe.retained().penWidth(), 3);  // the pen as the drawing leaves it
     EXPECT_EQ(retained().size(), wide + (wide - lines));
 
-    // After a wipe everything is drawn anew.
-    window.HilfslinienAus();
+    // After a wipe (the grid switched off) everything is drawn anew.
+    button("cbHL")->click();
     const std::size_t axes = retained().size();
-    window.btZ1->click();
+    button("btZ1")->click();
     EXPECT_GT(retained().size(), axes);
 }
 
@@ -133,15 +139,15 @@ TEST_F(RepeatedDrawing, ACurveDrawnAgainOverAnotherComesToTheTopAsDrawingItAgain
     };
     withoutLegend(window);
     const std::size_t base = retained().size();
-    window.btZ1->click();
+    button("btZ1")->click();
     const Primitives y = since(base);
-    window.btZ2->click();
+    button("btZ2")->click();
     const Primitives before = retained();
     const Primitives dy = since(base + y.size());
     ASSERT_FALSE(y.empty());
     ASSERT_FALSE(dy.empty());
 
-    window.btZ1->click();
+    button("btZ1")->click();
     Primitives expected(before.begin(), before.begin() + static_cast<std::ptrdiff_t>(base));
     expected.insert(expected.end(), dy.begin(), dy.end());
     expected.insert(expected.end(), y.begin(), y.end());
@@ -157,7 +163,7 @@ TEST_F(RepeatedDrawing, ACurveDrawnAgainOverAnotherComesToTheTopAsDrawingItAgain
     EXPECT_EQ(square(window), square(drawnTwice));
 
     // y' again now comes over y, and the picture still follows.
-    window.btZ2->click();
+    button("btZ2")->click();
     paint(drawnTwice, dy);
     EXPECT_EQ(retained().size(), before.size());
     EXPECT_EQ(square(window), square(drawnTwice));
@@ -165,12 +171,12 @@ TEST_F(RepeatedDrawing, ACurveDrawnAgainOverAnotherComesToTheTopAsDrawingItAgain
 
 // A drawing that ends in a failure keeps what it drew once and says so at every press.
 TEST_F(RepeatedDrawing, AFailureIsReportedAtEveryPress) {
-    window.txtFKT2->setText("2+0/((X)+9.988)");  // fails at the fourth sample
+    probe.control<MemoField>("txtFKT2")->setText("2+0/((X)+9.988)");  // fails at the fourth sample
     dialogs.messages.clear();
     const std::size_t base = retained().size();
-    window.btZ2->click();
+    button("btZ2")->click();
     EXPECT_EQ(retained().size(), base + 3);
-    window.btZ2->click();
+    button("btZ2")->click();
     EXPECT_EQ(retained().size(), base + 3);
     ASSERT_EQ(dialogs.messages.size(), 2);
     EXPECT_EQ(dialogs.messages[0], dialogs.messages[1]);
@@ -179,8 +185,8 @@ TEST_F(RepeatedDrawing, AFailureIsReportedAtEveryPress) {
 
 // Zooming in and out with the wheel draws the view anew on a wiped surface each time.
 TEST_F(RepeatedDrawing, WheelTurnsHoldNoMoreThanOneView) {
-    for (QPushButton* b : {window.btZ1, window.btZ2, window.btZ3, window.btZ4}) b->click();
-    const QPoint middle = window.lblBG->mapTo(&window, QPoint(233, 233));
+    for (const char* b : {"btZ1", "btZ2", "btZ3", "btZ4"}) button(b)->click();
+    const QPoint middle = probe.control<QWidget>("lblBG")->mapTo(&window, QPoint(233, 233));
     input::wheel(&window, middle, 1);
     input::wheel(&window, middle, -1);
     QApplication::processEvents();

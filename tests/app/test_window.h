@@ -1,12 +1,16 @@
 #pragma once
 
-// What the window tests share: dialogs that answer nothing or what is queued, and the manual's
-// example analysed.
+// What the window tests share: dialogs that answer nothing or what is queued, the menu, and the
+// manual's example analysed.
+#include <gtest/gtest.h>
+#include <QLineEdit>
 #include <QPrinter>
+#include <QPushButton>
 #include <deque>
 
 #include "app/dialogs.h"
 #include "app/frmFunktion.h"
+#include "app/window_probe.h"
 
 class SilentDialogs : public Dialogs {
   public:
@@ -37,11 +41,17 @@ class AnsweringDialogs : public Dialogs {
     }
 };
 
+// An entry of the menu bar chosen as with the mouse ("Datei/Bild speichern …").
+inline void chooseMenu(frmFunktion& window, const QString& path) {
+    EXPECT_TRUE(WindowProbe(window).chooseMenu(path)) << "no menu entry " << path.toStdString();
+}
+
 // The curve analysis of y = x^4 - 5x^2 + 4 with the zero 1 given: every result field filled.
 inline void analyseManualExample(frmFunktion& window) {
-    window.txtA->setText("1");
-    window.txtC->setText("-5");
-    window.txtE->setText("4");
-    window.txtP01X->setText("1");
-    window.btStartKD->click();
+    const WindowProbe probe(window);
+    probe.control<QLineEdit>("txtA")->setText("1");
+    probe.control<QLineEdit>("txtC")->setText("-5");
+    probe.control<QLineEdit>("txtE")->setText("4");
+    probe.control<QLineEdit>("txtP01X")->setText("1");
+    probe.control<QPushButton>("btStartKD")->click();
 }

@@ -38,8 +38,8 @@ class ScaledWindow : public testing::Test {
         QApplication::processEvents();
     }
     void zoomKey(Qt::Key key) {
-        input::focus(window.txtA);
-        input::key(window.txtA, key, Qt::ControlModifier, {});
+        input::focus(txtA);
+        input::key(txtA, key, Qt::ControlModifier, {});
         QApplication::processEvents();
     }
     QWidget* area() const { return window.findChild<ScaledArea*>(); }
@@ -49,28 +49,30 @@ class ScaledWindow : public testing::Test {
     }
     // Every control where the tables put it, at the scale.
     void expectPlacedAt(double scale) {
-        for (QWidget* w : window.findChildren<QWidget*>()) {
-            const QVariant twips = w->property(kTwipsProperty);
+        for (QWidget* control : window.findChildren<QWidget*>()) {
+            const QVariant twips = control->property(kTwipsProperty);
             if (!twips.isValid()) continue;
             const QRect t = twips.toRect();
-            EXPECT_EQ(w->geometry(), pixelBox(t.x(), t.y(), t.width(), t.height(), scale))
-                << w->objectName().toStdString();
+            EXPECT_EQ(control->geometry(), pixelBox(t.x(), t.y(), t.width(), t.height(), scale))
+                << control->objectName().toStdString();
         }
     }
 
     SilentDialogs dialogs;
     frmFunktion window;
+    WindowProbe probe{window};
+    QWidget* txtA = probe.control<QWidget>("txtA");
 };
 
 TEST_F(ScaledWindow, ZoomKeysStepTheClientAreaAndEveryControlAndFont) {
-    const double txtAPoints = window.txtA->font().pointSizeF();
+    const double txtAPoints = txtA->font().pointSizeF();
     const double keyPoints = window.findChild<QWidget*>("bt7")->font().pointSizeF();
     EXPECT_EQ(area()->size(), QSize(982, 550));
     zoomKey(Qt::Key_Plus);
     zoomKey(Qt::Key_Plus);
     EXPECT_EQ(area()->size(), window_scale::clientSize(1.5));
     expectPlacedAt(1.5);
-    EXPECT_DOUBLE_EQ(window.txtA->font().pointSizeF(), txtAPoints * 1.5);
+    EXPECT_DOUBLE_EQ(txtA->font().pointSizeF(), txtAPoints * 1.5);
     EXPECT_DOUBLE_EQ(window.findChild<QWidget*>("bt7")->font().pointSizeF(), keyPoints * 1.5);
 
     for (int press = 0; press < 4; ++press) zoomKey(Qt::Key_Minus);  // the last one at the least
@@ -79,13 +81,13 @@ TEST_F(ScaledWindow, ZoomKeysStepTheClientAreaAndEveryControlAndFont) {
 
     zoomKey(Qt::Key_0);
     EXPECT_EQ(area()->size(), QSize(982, 550));
-    EXPECT_EQ(window.Label6->geometry(), QRect(480, 27, 117, 17));
-    EXPECT_DOUBLE_EQ(window.txtA->font().pointSizeF(), txtAPoints);
+    EXPECT_EQ(probe.control<QWidget>("Label6")->geometry(), QRect(480, 27, 117, 17));
+    EXPECT_DOUBLE_EQ(txtA->font().pointSizeF(), txtAPoints);
 }
 
 // Dragging the frame to other proportions: the contents as large as fit, in the middle.
 TEST_F(ScaledWindow, AnAreaOfOtherProportionsCentresTheContents) {
-    window.resizeClientArea({1600, 660});
+    probe.resizeClientArea({1600, 660});
     QApplication::processEvents();
     const QSize contents = window_scale::clientSize(1.2);
     EXPECT_EQ(clientArea(), QRect(QPoint((1600 - contents.width()) / 2, 0), contents));

@@ -3,7 +3,8 @@
 #include <QApplication>
 #include <algorithm>
 
-#include "app/frmFunktion.h"
+#include "app/controls.h"
+#include "app/window_probe.h"
 #include "input.h"
 #include "random_dialogs.h"
 
@@ -45,45 +46,48 @@ void expect(QStringList& wrong, const QString& what, QStringList expected, const
 
 }  // namespace
 
-QStringList checkKnownAnalysis(frmFunktion& w, const RandomDialogs& dialogs) {
+QStringList checkKnownAnalysis(frmFunktion& window, const RandomDialogs& dialogs) {
+    const WindowProbe w(window);
+    const auto c = [&w](const char* name) { return w.control<QWidget>(name); };
+    const auto text = [&w](const char* name) { return fieldText(w.control<QWidget>(name)); };
     QStringList wrong;
-    press(w.btReset);
-    press(w.btCKD);
-    press(w.btCKo);
+    press(c("btReset"));
+    press(c("btCKD"));
+    press(c("btCKo"));
     // Either click of the check box sets both pen widths back to 2.
     for (int i = 0; i < 2; ++i)
-        input::click(w.cbStrichstärke, Qt::LeftButton, Qt::NoModifier,
-                     input::indicator(w.cbStrichstärke));
-    typeInto(w.txtA, "1");
-    typeInto(w.txtB, "0");
-    typeInto(w.txtC, "-5");
-    typeInto(w.txtD, "0");
-    typeInto(w.txtE, "4");
+        input::click(c("cbStrichstärke"), Qt::LeftButton, Qt::NoModifier,
+                     input::indicator(c("cbStrichstärke")));
+    typeInto(c("txtA"), "1");
+    typeInto(c("txtB"), "0");
+    typeInto(c("txtC"), "-5");
+    typeInto(c("txtD"), "0");
+    typeInto(c("txtE"), "4");
 
     // The first press proposes the zero found in -10 .. 10 and says so.
     const int before = dialogs.messages;
-    press(w.btStartKD);
+    press(c("btStartKD"));
     if (dialogs.messages - before != 1)
         wrong << QString("%1 messages after the first press, the last: %2")
                      .arg(dialogs.messages - before)
                      .arg(dialogs.lastMessage);
-    expect(wrong, "txtP01X", "-2", w.txtP01X->text());
-    expect(wrong, "txtP01Y", "0", w.txtP01Y->text());
+    expect(wrong, "txtP01X", "-2", text("txtP01X"));
+    expect(wrong, "txtP01Y", "0", text("txtP01Y"));
 
-    press(w.btStartKD);
+    press(c("btStartKD"));
     expect(wrong, "zeros", {"-1 0", "-2 0", "1 0", "2 0"},
-           rows({{w.txtP01X, w.txtP01Y},
-                 {w.txtP02X, w.txtP02Y},
-                 {w.txtP03X, w.txtP03Y},
-                 {w.txtP04X, w.txtP04Y}}));
+           rows({{c("txtP01X"), c("txtP01Y")},
+                 {c("txtP02X"), c("txtP02Y")},
+                 {c("txtP03X"), c("txtP03Y")},
+                 {c("txtP04X"), c("txtP04Y")}}));
     expect(wrong, "extrema", {"1,5811 -2,2500 min", "-1,5811 -2,2500 min", "0 4,0000 max"},
-           rows({{w.txtPE1X, w.txtPE1Y, w.lblMMPE1},
-                 {w.txtPE2X, w.txtPE2Y, w.lblMMPE2},
-                 {w.txtPE3X, w.txtPE3Y, w.lblMMPE3}}));
+           rows({{c("txtPE1X"), c("txtPE1Y"), c("lblMMPE1")},
+                 {c("txtPE2X"), c("txtPE2Y"), c("lblMMPE2")},
+                 {c("txtPE3X"), c("txtPE3Y"), c("lblMMPE3")}}));
     expect(wrong, "inflections", {"0,9129 0,5278", "-0,9129 0,5278"},
-           rows({{w.txtPW1X, w.txtPW1Y}, {w.txtPW2X, w.txtPW2Y}}));
-    expect(wrong, "y intercept", "0 4", w.txtPYX->text() + ' ' + w.txtPYY->text());
-    expect(wrong, "derivative", "+4*(X)^3-10*(X)", w.txtFKT2->text());
+           rows({{c("txtPW1X"), c("txtPW1Y")}, {c("txtPW2X"), c("txtPW2Y")}}));
+    expect(wrong, "y intercept", "0 4", text("txtPYX") + ' ' + text("txtPYY"));
+    expect(wrong, "derivative", "+4*(X)^3-10*(X)", text("txtFKT2"));
     for (analysis::Field field : analysis::kResultFields)
         if (const QWidget* f = w.analysisField(field); !f->isVisible())
             wrong << f->objectName() + " is hidden";

@@ -9,6 +9,7 @@
 
 #include "app/application.h"
 #include "app/frmFunktion.h"
+#include "app/window_probe.h"
 #include "final_analysis.h"
 #include "health.h"
 #include "monkey.h"
@@ -57,6 +58,18 @@ bool parse(int argc, char** argv, Options& options) {
     return argc % 2 == 1;
 }
 
+// Prints the peak memory of the run; false when it is more than allowed (a sanitizer build is
+// not checked).
+bool peakMemoryWithinLimit(QTextStream& out) {
+    const double peak = health::peakMemoryMiB();
+    out << "peak memory " << QString::number(peak, 'f', 1) << " MiB";
+    const bool tooMuch = !underSanitizer && peak > peakAllowedMiB;
+    if (underSanitizer) out << " (sanitizer build: not checked)";
+    if (tooMuch) out << ", more than " << peakAllowedMiB << " MiB: FAIL";
+    out << '\n';
+    return !tooMuch;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -79,7 +92,8 @@ int main(int argc, char** argv) {
     window.activateWindow();
     // The person starts after the first drawing, one second on: so the same seed gives the same
     // sequence however fast the machine is.
-    while (window.Timer1->isActive()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    const WindowProbe probe(window);
+    while (probe.timerEnabled()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     Monkey monkey(window, random);
 
     qint64 slowestMs = -1;
@@ -101,7 +115,7 @@ int main(int argc, char** argv) {
             slowest = QString("#%1 %2").arg(n).arg(what);
         }
         if (!health::pointerIsArrow(window)) return fail(n, what, "the pointer is not the arrow");
-        const std::size_t retained = window.retained().primitives().size();
+        const std::size_t retained = probe.retained().primitives().size();
         mostRetained = std::max(mostRetained, retained);
         if (retained > retainedAllowed)
             return fail(n, what, QString("the picture retains %1 primitives").arg(retained));
@@ -114,11 +128,6 @@ int main(int argc, char** argv) {
     const QStringList wrong = checkKnownAnalysis(window, dialogs);
     for (const QString& line : wrong) out << "FAIL analysis of x^4-5x^2+4: " << line << '\n';
 
-    const double peak = health::peakMemoryMiB();
-    out << "peak memory " << QString::number(peak, 'f', 1) << " MiB";
-    const bool tooMuch = !underSanitizer && peak > peakAllowedMiB;
-    if (underSanitizer) out << " (sanitizer build: not checked)";
-    if (tooMuch) out << ", more than " << peakAllowedMiB << " MiB: FAIL";
-    out << '\n';
+    const bool tooMuch = !peakMemoryWithinLimit(out);
     return wrong.isEmpty() && !tooMuch ? 0 : 1;
 }

@@ -18,6 +18,7 @@
 
 #include "app/frmFunktion.h"
 #include "app/twips.h"
+#include "app/window_probe.h"
 #include "app/window_scale.h"
 #include "input.h"
 #include "random_text.h"
@@ -86,20 +87,21 @@ QString shortened(const QString& text) {
 
 Monkey::Monkey(frmFunktion& window, std::mt19937& random)
     : window_(window),
+      probe_(window),
       random_(random),
       buttons_(keypadAnd(window, calculatorNames)),
       colours_(named(window, colourNames)),
       drawButtons_(named(window, drawNames)) {
-    for (QWidget* w : window.findChildren<QWidget*>()) {
-        const QString name = w->objectName();
+    for (QWidget* c : window.findChildren<QWidget*>()) {
+        const QString name = c->objectName();
         // The painter lies over the plot square and lets its mouse through.
         if (name.isEmpty() || name.startsWith("qt_") || name == "surface") continue;
-        controls_.push_back(w);
-        if (qobject_cast<QComboBox*>(w)) lists_.push_back(w);
-        if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) toggles_.push_back(w);
-        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w) ||
-            qobject_cast<QComboBox*>(w))
-            fields_.push_back(w);
+        controls_.push_back(c);
+        if (qobject_cast<QComboBox*>(c)) lists_.push_back(c);
+        if (qobject_cast<QCheckBox*>(c) || qobject_cast<QRadioButton*>(c)) toggles_.push_back(c);
+        if (qobject_cast<QLineEdit*>(c) || qobject_cast<QPlainTextEdit*>(c) ||
+            qobject_cast<QComboBox*>(c))
+            fields_.push_back(c);
     }
     // Every entry of the menu bar but "Beenden", which would end the run.
     for (QMenu* menu : window.findChildren<QMenu*>())
@@ -215,7 +217,7 @@ QString Monkey::doubleClick(QWidget* control) {
 }
 
 QString Monkey::plotClick() {
-    QWidget* plot = chance(0.05) ? window_.lblPo : window_.lblBG;
+    QWidget* plot = probe_.control<QWidget>(chance(0.05) ? "lblPo" : "lblBG");
     const QPoint at = anywhere(plot);
     const int roll = below(100);
     QString how;
@@ -248,7 +250,7 @@ QString Monkey::resize() {
     const QSize least = window_scale::clientSize(window_scale::kSmallest);
     const QSize size(least.width() + below(1920 - least.width() + 1),
                      least.height() + below(1080 - least.height() + 1));
-    window_.resizeClientArea(size);
+    probe_.resizeClientArea(size);
     return QString("resize %1 %2").arg(size.width()).arg(size.height());
 }
 
@@ -293,7 +295,7 @@ QString Monkey::menu() {
 }
 
 QString Monkey::wheel() {
-    QWidget* plot = window_.lblBG;
+    QWidget* plot = probe_.control<QWidget>("lblBG");
     const QPoint at = anywhere(plot);
     const int notches = below(7) - 3;
     input::wheel(&window_, plot->mapTo(&window_, at), notches);
@@ -302,7 +304,7 @@ QString Monkey::wheel() {
 
 // A drag with the left button (panning), the right one held, or the Ctrl trace.
 QString Monkey::drag() {
-    QWidget* plot = window_.lblBG;
+    QWidget* plot = probe_.control<QWidget>("lblBG");
     const int roll = below(3);
     const Qt::MouseButton button = roll == 1 ? Qt::RightButton : Qt::LeftButton;
     const Qt::KeyboardModifiers modifiers = roll == 2 ? Qt::ControlModifier : Qt::NoModifier;
@@ -335,8 +337,8 @@ QString Monkey::otherWindow() {
     QAction* opener = openers[static_cast<std::size_t>(below(static_cast<int>(openers.size())))];
     opener->trigger();
     QWidget* other = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w != &window_ && w->isVisible() && !w->objectName().isEmpty()) other = w;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top != &window_ && top->isVisible() && !top->objectName().isEmpty()) other = top;
     QString what = "menu " + QString(opener->text()).remove('&');
     if (!other) return what;
     std::vector<QWidget*> inside;
@@ -345,16 +347,16 @@ QString Monkey::otherWindow() {
             qobject_cast<QPushButton*>(w) || qobject_cast<QComboBox*>(w))
             inside.push_back(w);
     for (int n = 1 + below(4); n > 0; --n) {
-        QWidget* w = any(inside);
-        if (!w) break;
-        if (qobject_cast<QPushButton*>(w)) {
-            input::click(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
-            what += " / click " + w->objectName();
-        } else if (auto* list = qobject_cast<QComboBox*>(w)) {
+        QWidget* c = any(inside);
+        if (!c) break;
+        if (qobject_cast<QPushButton*>(c)) {
+            input::click(c, Qt::LeftButton, Qt::NoModifier, c->rect().center());
+            what += " / click " + c->objectName();
+        } else if (auto* list = qobject_cast<QComboBox*>(c)) {
             list->setCurrentIndex(below(list->count()));
             what += " / pick " + list->objectName();
         } else {
-            what += " / " + type(w);
+            what += " / " + type(c);
         }
     }
     return what;

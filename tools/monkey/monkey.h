@@ -5,6 +5,8 @@
 #include <random>
 #include <vector>
 
+#include "app/window_probe.h"
+
 class frmFunktion;
 class QAction;
 class QWidget;
@@ -40,6 +42,7 @@ class Monkey {
     bool chance(double p);
 
     frmFunktion& window_;
+    WindowProbe probe_;
     std::mt19937& random_;
     std::vector<QWidget*> controls_, fields_, lists_, toggles_, buttons_, colours_, drawButtons_;
     std::vector<QAction*> menuEntries_;

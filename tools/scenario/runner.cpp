@@ -7,8 +7,6 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMetaObject>
 #include <QMouseEvent>
 #include <QPalette>
@@ -21,6 +19,7 @@
 #include "app/controls.h"
 #include "app/frmFunktion.h"
 #include "app/twips.h"
+#include "app/window_probe.h"
 #include "input.h"
 #include "plot/recording_surface.h"
 #include "script_line.h"
@@ -133,24 +132,6 @@ Qt::KeyboardModifiers modifiers(const QString& name) {
     throw LineError{"unknown modifiers " + name};
 }
 
-// A menu entry chosen as with the mouse: "Datei/Bild speichern …", the texts without their &
-// marks and shortcuts. A disabled entry does nothing.
-void chooseMenuEntry(QWidget& window, const QString& path) {
-    const auto plain = [](QString text) { return text.remove('&').section('\t', 0, 0); };
-    const QStringList parts = path.split('/');
-    if (parts.size() != 2) throw LineError{"menu path is MENU/ENTRY: " + path};
-    auto* bar = window.findChild<QMenuBar*>();
-    for (QAction* top : bar ? bar->actions() : QList<QAction*>()) {
-        if (!top->menu() || plain(top->text()) != parts[0]) continue;
-        for (QAction* entry : top->menu()->actions()) {
-            if (plain(entry->text()) != parts[1]) continue;
-            if (entry->isEnabled()) entry->trigger();
-            return;
-        }
-    }
-    throw LineError{"no menu entry " + path};
-}
-
 // A dark desktop theme: light text on dark ground.
 QPalette darkPalette() {
     QPalette p;
@@ -189,9 +170,10 @@ class Session {
         : out_(out),
           counts_(counts),
           dialogs_([this](const QString& line) { print(line); }),
-          window_(std::make_unique<frmFunktion>(dialogs_)) {
+          window_(std::make_unique<frmFunktion>(dialogs_)),
+          probe_(*window_) {
         // Time does not pass by itself: the timer's tick comes only from `tick`.
-        window_->Timer1->blockSignals(true);
+        probe_.holdTimer();
         window_->show();
         window_->activateWindow();
         QApplication::processEvents();
@@ -207,15 +189,20 @@ class Session {
     void run(const QString& fileName, int lineNumber, const ScriptLine& line);
 
   private:
+    bool typing(const QString& command, const ScriptLine& line);
+    bool pointing(const QString& command, const ScriptLine& line);
+    bool answering(const QString& command, const ScriptLine& line);
+    bool windowing(const QString& command, const ScriptLine& line);
+    bool checking(const QString& where, const QString& command, const ScriptLine& line);
     void print(const QString& text) { out_ << text << '\n'; }
     QWidget* control(const QString& name) {
-        QWidget* c = findControl(*window_, name);
+        QWidget* c = probe_.find(name);
         if (!c) throw LineError{"unknown control " + name};
         return c;
     }
     QString value(const QString& target) {
         QString error;
-        auto v = readTarget(*window_, target, error);
+        auto v = readTarget(probe_, target, error);
         if (!v) throw LineError{error};
         return *v;
     }
@@ -231,6 +218,7 @@ class Session {
     Runner& counts_;
     ScriptedDialogs dialogs_;
     std::unique_ptr<frmFunktion> window_;
+    WindowProbe probe_;
 };
 
 void requireWords(const ScriptLine& line, int count, const char* usage) {
@@ -250,9 +238,8 @@ int number(const QString& text) {
     return v;
 }
 
-void Session::run(const QString& fileName, int lineNumber, const ScriptLine& line) {
-    const QString where = fileName + ":" + QString::number(lineNumber);
-    const QString command = line.words[0];
+// Keys, carets and texts in a control. False for any other command.
+bool Session::typing(const QString& command, const ScriptLine& line) {
     if (command == "type") {
         requireWords(line, 3, "type CONTROL \"TEXT\"");
         QWidget* c = control(line.words[1]);
@@ -283,14 +270,22 @@ void Session::run(const QString& fileName, int lineNumber, const ScriptLine& lin
         pressKey(c, "Ctrl+V");
     } else if (command == "set") {
         requireWords(line, 3, "set CONTROL \"TEXT\"");
+        probe_.setText(control(line.words[1]), quotedArgument(line, 2));
+    } else if (command == "input") {
+        requireWords(line, 3, "input CONTROL \"TEXT\"");
         QWidget* c = control(line.words[1]);
-        // A spacing list's edit text set by the program runs its change handler, as the window's
-        // own code does it; the list itself only reports typing.
-        if (c == window_->txtXA || c == window_->txtYA)
-            window_->setSpacingText(static_cast<QComboBox*>(c), quotedArgument(line, 2));
-        else
-            setFieldText(c, quotedArgument(line, 2));
-    } else if (command == "click" || command == "dblclick") {
+        const QString text = quotedArgument(line, 2);
+        focus(c, false);
+        input::commit(c, text);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// The mouse, drops and picks from a list. False for any other command.
+bool Session::pointing(const QString& command, const ScriptLine& line) {
+    if (command == "click" || command == "dblclick") {
         requireWords(line, 2, "click CONTROL");
         QWidget* c = control(line.words[1]);
         // A multi-line field takes its mouse events on its viewport.
@@ -313,12 +308,6 @@ void Session::run(const QString& fileName, int lineNumber, const ScriptLine& lin
             input::click(c, button, mods, at);
         else
             input::doubleClick(c, button, mods, at);
-    } else if (command == "input") {
-        requireWords(line, 3, "input CONTROL \"TEXT\"");
-        QWidget* c = control(line.words[1]);
-        const QString text = quotedArgument(line, 2);
-        focus(c, false);
-        input::commit(c, text);
     } else if (command == "drop") {
         requireWords(line, 3, "drop CONTROL \"TEXT\"");
         QWidget* c = control(line.words[1]);
@@ -329,8 +318,6 @@ void Session::run(const QString& fileName, int lineNumber, const ScriptLine& lin
         requireWords(line, 3, "wheel CONTROL N");
         QWidget* c = control(line.words[1]);
         input::wheel(c->window(), c->mapTo(c->window(), c->rect().center()), number(line.words[2]));
-    } else if (command == "palette") {
-        throw LineError{"palette dark is only the first command of a file"};
     } else if (command == "pick") {
         requireWords(line, 3, "pick CONTROL \"ITEM\"");
         auto* combo = qobject_cast<QComboBox*>(control(line.words[1]));
@@ -340,7 +327,15 @@ void Session::run(const QString& fileName, int lineNumber, const ScriptLine& lin
         combo->setCurrentIndex(index);
         emit combo->activated(index);
         emit combo->textActivated(combo->itemText(index));
-    } else if (command == "colour") {
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// The answers of the dialogs that open next. False for any other command.
+bool Session::answering(const QString& command, const ScriptLine& line) {
+    if (command == "colour") {
         requireWords(line, 2, "colour #RRGGBB|cancel");
         const QString answer = line.words[1];
         if (answer == "cancel") {
@@ -351,9 +346,6 @@ void Session::run(const QString& fileName, int lineNumber, const ScriptLine& lin
             if (!ok || answer.size() != 7) throw LineError{"bad colour " + answer};
             dialogs_.queueColour(fromRrggbb(v));
         }
-    } else if (command == "menu") {
-        requireWords(line, 2, "menu \"MENU/ENTRY\"");
-        chooseMenuEntry(*window_, quotedArgument(line, 1));
     } else if (command == "file") {
         requireWords(line, 2, "file \"PATH\"|cancel");
         if (!line.quoted[1] && line.words[1] != "cancel")
@@ -362,26 +354,57 @@ void Session::run(const QString& fileName, int lineNumber, const ScriptLine& lin
     } else if (command == "print") {
         requireWords(line, 2, "print \"PATH\"");
         dialogs_.queuePrint(quotedArgument(line, 1));
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// The window as a whole: its menu, size, timer and picture. False for any other command.
+bool Session::windowing(const QString& command, const ScriptLine& line) {
+    if (command == "palette") {
+        throw LineError{"palette dark is only the first command of a file"};
+    } else if (command == "menu") {
+        requireWords(line, 2, "menu \"MENU/ENTRY\"");
+        const QString path = quotedArgument(line, 1);
+        if (path.count('/') != 1) throw LineError{"menu path is MENU/ENTRY: " + path};
+        if (!probe_.chooseMenu(path)) throw LineError{"no menu entry " + path};
     } else if (command == "resize") {
         requireWords(line, 3, "resize WIDTH HEIGHT");
         const int width = number(line.words[1]), height = number(line.words[2]);
         if (width <= 0 || height <= 0) throw LineError{"a size is positive"};
-        window_->resizeClientArea({width, height});
+        probe_.resizeClientArea({width, height});
     } else if (command == "tick") {
         requireWords(line, 1, "tick");
-        if (window_->Timer1->isActive()) window_->Timer1_Timer();
+        probe_.tick();
     } else if (command == "close") {
         requireWords(line, 1, "close");
         window_->close();
-    } else if (command == "show") {
+    } else if (command == "snapshot") {
+        requireWords(line, 2, "snapshot FILE.png");
+        if (!window_->grab().save(line.words[1])) throw LineError{"cannot write " + line.words[1]};
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// show and expect. False for any other command.
+bool Session::checking(const QString& where, const QString& command, const ScriptLine& line) {
+    if (command == "show") {
         if (line.words.size() < 2 || line.quoted.contains(true))
             throw LineError{"usage: show TARGET"};
         const QString target = line.words.mid(1).join(' ');
         print(target + " = " + quote(value(target)));
     } else if (command == "expect") {
-        if (line.words.size() >= 2 && line.words[1] == "message" && !line.quoted[1])
-            return expectMessage(where, line);
-        if (line.words.size() == 2 && line.words[1] == "nomessage") return expectNoMessage(where);
+        if (line.words.size() >= 2 && line.words[1] == "message" && !line.quoted[1]) {
+            expectMessage(where, line);
+            return true;
+        }
+        if (line.words.size() == 2 && line.words[1] == "nomessage") {
+            expectNoMessage(where);
+            return true;
+        }
         const auto last = line.words.size() - 1;
         if (last < 2 || line.quoted.mid(1, last - 1).contains(true))
             throw LineError{"usage: expect TARGET \"VALUE\""};
@@ -392,12 +415,18 @@ void Session::run(const QString& fileName, int lineNumber, const ScriptLine& lin
             ++counts_.passed;
         else
             fail(where, target, expected, got);
-    } else if (command == "snapshot") {
-        requireWords(line, 2, "snapshot FILE.png");
-        if (!window_->grab().save(line.words[1])) throw LineError{"cannot write " + line.words[1]};
     } else {
-        throw LineError{"unknown command " + command};
+        return false;
     }
+    return true;
+}
+
+void Session::run(const QString& fileName, int lineNumber, const ScriptLine& line) {
+    const QString where = fileName + ":" + QString::number(lineNumber);
+    const QString command = line.words[0];
+    if (!typing(command, line) && !pointing(command, line) && !answering(command, line) &&
+        !windowing(command, line) && !checking(where, command, line))
+        throw LineError{"unknown command " + command};
     QApplication::processEvents();
 }
 

@@ -3,12 +3,9 @@
 #include <QString>
 #include <optional>
 
-class frmFunktion;
-class QWidget;
+class WindowProbe;
 
 // The value of a target as the scenario language writes it, or nothing for an unknown target
-// (error then says why).
-std::optional<QString> readTarget(frmFunktion& window, const QString& target, QString& error);
-
-// The control of that name in the window, or null.
-QWidget* findControl(frmFunktion& window, const QString& name);
+// (error then says why): the window's own targets through the probe, and discussion.facts from
+// the exact core.
+std::optional<QString> readTarget(const WindowProbe& probe, const QString& target, QString& error);

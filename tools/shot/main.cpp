@@ -6,6 +6,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -16,6 +17,7 @@
 #include "app/application.h"
 #include "app/dialogs.h"
 #include "app/frmFunktion.h"
+#include "app/window_probe.h"
 
 namespace {
 
@@ -42,13 +44,13 @@ bool scrollTo(QWidget& window, const QString& heading) {
 }
 
 QWidget* topLevel(const char* name) {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == name) return w;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == name) return top;
     return nullptr;
 }
 
-int steckbriefShot(frmFunktion& window, const QStringList& args) {
-    window.showSteckbrief();
+int steckbriefShot(const WindowProbe& probe, const QStringList& args) {
+    probe.chooseMenu("Bearbeiten/Steckbrief …");
     QWidget* steckbrief = topLevel("frmSteckbrief");
     if (!steckbrief) return 1;
     steckbrief->findChild<QComboBox*>("cboGrad")->setCurrentText(args[3]);
@@ -75,10 +77,11 @@ int main(int argc, char** argv) {
     NoDialogs dialogs;
     frmFunktion window(dialogs);
     window.show();
-    if (steckbrief) return steckbriefShot(window, args);
-    TextField* fields[] = {window.txtA, window.txtB, window.txtC, window.txtD, window.txtE};
-    for (int i = 0; i < 5; ++i) fields[i]->setText(args[i + 2]);
-    window.showDiscussion();
+    const WindowProbe probe(window);
+    if (steckbrief) return steckbriefShot(probe, args);
+    const char* const fields[] = {"txtA", "txtB", "txtC", "txtD", "txtE"};
+    for (int i = 0; i < 5; ++i) probe.control<QLineEdit>(fields[i])->setText(args[i + 2]);
+    probe.chooseMenu("Ansicht/Kurvendiskussion …");
     QApplication::processEvents();
     QWidget* discussion = topLevel("frmKurvendiskussion");
     if (discussion && args.size() == 8 && !scrollTo(*discussion, args[7])) {
