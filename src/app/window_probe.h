@@ -40,7 +40,7 @@ class WindowProbe {
     // A field of the curve analysis: the function fields, the result fields, the min/max labels.
     QWidget* analysisField(analysis::Field field) const;
 
-    // The value of a target of the scenario language (scenario-language.md), or nothing for an
+    // The value of a target of polyskop-scenario (its "show" and "expect"), or nothing for an
     // unknown one (error then says why). discussion.facts is polyskop-scenario's: it needs the
     // exact core, which the window loads with its library.
     std::optional<QString> read(const QString& target, QString& error) const;
