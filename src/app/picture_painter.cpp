@@ -27,7 +27,11 @@ QPointF PicturePainter::device(float x, float y) const {
 
 void PicturePainter::usePen(Colour colour, int width) {
     if (penSet_ && colour == penColour_ && width == penWidth_) return;
-    const double units = std::max(1.0, std::round(width * scale_));
+    // A pen three times the picture's side covers it from any point, as any wider one would; a
+    // pen wider than the painter takes (32767 units) would be refused and drawn one unit wide.
+    const double widest =
+        std::min(3 * plot::kSquareSide / double(plot::kTwipsPerPixel) * scale_, 32767.0);
+    const double units = std::clamp(std::round(width * scale_), 1.0, widest);
     QPen pen(toQColor(colour));
     // A one-pixel pen is the cosmetic pen on an image: exactly one pixel, drawn fastest.
     if (raster_ && units == 1)

@@ -6,9 +6,12 @@
 #include <QFile>
 #include <QImage>
 #include <QMimeData>
+#include <QPainter>
 #include <QPdfDocument>
 #include <QTemporaryDir>
 
+#include "app/picture_painter.h"
+#include "plot/square.h"
 #include "test_window.h"
 
 namespace {
@@ -105,6 +108,22 @@ TEST_F(Export, ClipboardHoldsThePictureAsImageAndSvg) {
     ASSERT_TRUE(data->hasImage());
     EXPECT_EQ(qvariant_cast<QImage>(data->imageData()).size(), QSize(1868, 1868));
     EXPECT_TRUE(data->data("image/svg+xml").startsWith("<?xml"));
+}
+
+// A curve in a width typed far beyond the picture covers the whole square on the printed page
+// too, where a device pixel is several times smaller than a screen pixel.
+TEST(PicturePainterPen, AWidthBeyondThePictureCoversItAtEveryScale) {
+    for (double scale : {1.0, 10.0}) {
+        const int side = static_cast<int>(plot::kSquareSide / 15.0 * scale);
+        QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        PicturePainter painter(p, scale, true);
+        painter.paint({true, 3000, 3000, 3100, 3000, rgb(255, 0, 0), 5337});
+        p.end();
+        EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::red)) << scale;
+        EXPECT_EQ(image.pixelColor(side - 1, side - 1), QColor(Qt::red)) << scale;
+    }
 }
 
 }  // namespace
