@@ -7,7 +7,6 @@
 #include "analysis/extreme_points.h"
 #include "analysis/polynomial_ops.h"
 #include "analysis/slot_roots.h"
-#include "analysis/slots.h"
 #include "analysis/solvers.h"
 #include "analysis/zerosearch.h"
 #include "base/failure.h"
@@ -109,24 +108,25 @@ class Run {
     }
 
     // The cubic solver sets the shared Pi each time it is entered, a leading 0 included.
+    // Failure 5 where the solver gives no slots (a leading 0).
     template <class Solve>
-    std::array<std::string, 3> kubGlei(Solve solve, double a, double b, double c, double d) {
+    CubicRoots::Slots kubGlei(Solve solve, double a, double b, double c, double d) {
         shared().pi = Pi;
-        return splitThree(solve(a, b, c, d));
+        return solve(a, b, c, d).slots();
     }
 
     void degree4() {
         const SharedValues& v = shared();
         if (p01x_ != "#") {
-            const auto z = kubGlei(KubGlei, v.hg.a, v.hg.b, v.hg.c, v.hg.d);
+            const auto z = kubGlei(KubGleiRoots, v.hg.a, v.hg.b, v.hg.c, v.hg.d);
             // The cubic's roots go below P01, into P02 .. P04.
             for (std::size_t i = 0; i < 3; ++i) zeroRow(kZeroRows[1 + i], z[i]);
         }
         const Abl1& y1 = v.abl.abl1;
-        const auto e = kubGlei(KubGleiScaled, y1.a, y1.b, y1.c, y1.d);
+        const auto e = kubGlei(KubGleiScaledRoots, y1.a, y1.b, y1.c, y1.d);
         std::vector<CriticalSlot> slots;
-        for (const std::string& slot : e)
-            slots.push_back({slot, slot.empty() ? 0 : numtext::parse(slot)});
+        for (const std::optional<Root>& root : e)
+            slots.push_back({root ? root->text : "", root ? shownValue(*root) : 0});
         const std::vector<ExtremePoint> extremes = extremePoints(slots, v.abl);
         for (std::size_t i = 0; i < 3; ++i) {
             const Row& row = kExtremeRows[i];
@@ -136,30 +136,31 @@ class Run {
             write(row.y, shown ? format4(valueByPowers(v.koeff, slot.x)) : "");
         }
         for (std::size_t i = 0; i < extremes.size(); ++i) write(kKindLabels[i], extremes[i].kind);
-        inflectionRows(splitTwo(QuadGlei(v.abl.abl2.a, v.abl.abl2.b, v.abl.abl2.c)));
+        inflectionRows(QuadGleiRoots(v.abl.abl2.a, v.abl.abl2.b, v.abl.abl2.c).slots());
     }
 
     // The roots of y'' where it changes sign, from PW1 on; the other rows empty.
-    void inflectionRows(const std::array<std::string, 2>& slots) {
+    void inflectionRows(const QuadraticRoots::Slots& slots) {
         std::array<std::string, 2> shown;
         for (std::size_t i = 0; i < 2; ++i)
-            shown[i] = slots[i].empty() ? "" : format4(numtext::parse(slots[i]));
+            shown[i] = slots[i] ? format4(shownValue(*slots[i])) : "";
         const std::vector<std::size_t> rows = inflectionSlots(shown, shared().abl.abl2);
         for (std::size_t i = 0; i < 2; ++i)
-            slotRow(kInflectionRows[i], i < rows.size() ? slots[rows[i]] : "", valueByPowers);
+            slotRow(kInflectionRows[i], i < rows.size() ? slots[rows[i]] : std::nullopt,
+                    valueByPowers);
     }
 
     void degree3() {
         const SharedValues& v = shared();
         const Polynomial& k = v.koeff;
         const Abl2& y2 = v.abl.abl2;
-        const auto z = kubGlei(KubGleiScaled, k.b, k.c, k.d, k.e);
+        const auto z = kubGlei(KubGleiScaledRoots, k.b, k.c, k.d, k.e);
         for (std::size_t i = 0; i < 3; ++i) zeroRow(kZeroRows[i], z[i]);
-        const auto e = splitTwo(QuadGlei(v.abl.abl1.b, v.abl.abl1.c, v.abl.abl1.d));
+        const auto e = QuadGleiRoots(v.abl.abl1.b, v.abl.abl1.c, v.abl.abl1.d).slots();
         std::vector<CriticalSlot> slots;
-        for (const std::string& slot : e) {
-            const double x = slot.empty() ? 0 : numtext::parse(slot);
-            slots.push_back({slot.empty() ? "" : format4(x), x});
+        for (const std::optional<Root>& root : e) {
+            const double x = root ? shownValue(*root) : 0;
+            slots.push_back({root ? format4(x) : "", x});
         }
         const std::vector<ExtremePoint> extremes = extremePoints(slots, v.abl);
         for (std::size_t i = 0; i < 2; ++i) {
@@ -178,15 +179,15 @@ class Run {
     void degree2() {
         const SharedValues& v = shared();
         const Polynomial& k = v.koeff;
-        const auto z = splitTwo(QuadGlei(k.c, k.d, k.e));
+        const auto z = QuadGleiRoots(k.c, k.d, k.e).slots();
         for (std::size_t i = 0; i < 2; ++i) {
             const Row& row = kZeroRows[i];
-            if (z[i].empty()) {
+            if (!z[i]) {
                 write(row.x, "");
                 write(row.y, "");
                 continue;
             }
-            write(row.x, format4(numtext::parse(z[i])));
+            write(row.x, format4(shownValue(*z[i])));
             write(row.y, "0");
         }
         const double x = checkFinite(-v.abl.abl1.d / v.abl.abl1.c);
@@ -201,9 +202,9 @@ class Run {
     }
 
     // A zero's slot as it stands with Y "0", or an empty row for an empty slot.
-    void zeroRow(const Row& row, const std::string& slot) {
-        write(row.x, slot);
-        write(row.y, slot.empty() ? "" : "0");
+    void zeroRow(const Row& row, const std::optional<Root>& slot) {
+        write(row.x, slot ? slot->text : "");
+        write(row.y, slot ? "0" : "");
     }
 
     // A point at x, X first: where y(x) fails, the row stands as far as written.
@@ -213,14 +214,14 @@ class Run {
     }
 
     // A solver's slot as a point, or an empty row for an empty slot; its x, if any.
-    std::optional<double> slotRow(const Row& row, const std::string& slot,
+    std::optional<double> slotRow(const Row& row, const std::optional<Root>& slot,
                                   double (*y)(const Polynomial&, double)) {
-        if (slot.empty()) {
+        if (!slot) {
             write(row.x, "");
             write(row.y, "");
             return std::nullopt;
         }
-        const double x = numtext::parse(slot);
+        const double x = shownValue(*slot);
         pointRow(row, x, y);
         return x;
     }

@@ -130,6 +130,21 @@ TEST(CurveAnalysis, CubicQuadraticAndLinearCases) {
     EXPECT_EQ(constant.shared.pi, 0);  // no cubic was solved
 }
 
+// The rows go on with the x their X text denotes, a root rounded to 15 significant digits, not
+// with the solver's double: y there differs in the last decimal shown.
+TEST(CurveAnalysis, PointsLieAtTheXTheRowsShow) {
+    // y' = 3x^2 - 1601,4x + 0,4: QuadGlei's root 533,799750218442 (unrounded).
+    auto t = shown(run({"", "1", "-800,7", "0,4", ""}));
+    EXPECT_EQ(extreme(t, 0), "533,7998 ; -76050923,7160 min");
+    // y'' = 12x^2 - 1343,4x + 0,4: the inflection point 111,949702247235.
+    t = shown(run({"1", "-223,9", "0,2", "", ""}, "0"));
+    EXPECT_EQ(row(t, Field::PW1X), "111,9497 ; -157067796,4344");
+    // y' = 4x^2 (x - 100000000483): the root's 4 decimals are more than 15 digits.
+    t = shown(run({"1", "-133333333977,33333", "", "", ""}, "0"));
+    EXPECT_EQ(extreme(t, 0),
+              "100000000483 ; -33333333977333400000000000000000000000000000,0000 min");
+}
+
 TEST(CurveAnalysis, AParabolaFarOutStillShowsItsVertex) {
     // The minimum of x^2 - 2E+100*x lies at 1E+100, where x^4 overflows: y of degree 2 leaves
     // out the term of A, which 0*x^4 would turn into an overflow.

@@ -114,4 +114,45 @@ TEST(QuadGlei, FailuresGiveEmptyText) {
     EXPECT_EQ(QuadGlei(1e-300, 0, -1e300), "");
 }
 
+// A root 0 fills its slot like any other; a slot without a root is empty; a solver that gives
+// up has no slots at all, and the run asking for them fails with 5.
+TEST(SolverRoots, ZeroRootsEmptySlotsAndNoSlots) {
+    using Three = CubicRoots::Slots;
+    using Two = QuadraticRoots::Slots;
+    EXPECT_EQ(KubGleiRoots(1, 0, -1, 0).slots(),
+              (Three{Root{1, "1"}, Root{-1, "-1"}, Root{0, "0"}}));
+    EXPECT_EQ(KubGleiScaledRoots(4, 0, 0, 0).slots(),
+              (Three{Root{0, "0"}, Root{0, "0"}, Root{0, "0"}}));
+    EXPECT_EQ(KubGleiRoots(1, 0, 0, -8).slots(), (Three{Root{2, "2"}, std::nullopt, std::nullopt}));
+    EXPECT_EQ(QuadGleiRoots(0, 2, 4).slots(), (Two{Root{-2, "-2"}, std::nullopt}));
+    EXPECT_EQ(QuadGleiRoots(1, 1, 1).slots(), (Two{std::nullopt, std::nullopt}));
+    const Two third = QuadGleiRoots(3, 1, 0).slots();
+    EXPECT_EQ(third[0], (Root{0, "0"}));
+    ASSERT_TRUE(third[1]);
+    EXPECT_EQ(third[1]->text, "-0,333333333333333");
+
+    for (const CubicRoots& none : {KubGleiRoots(0, 1, 2, 3), KubGleiScaledRoots(0, 0, 0, 0)}) {
+        EXPECT_FALSE(none.solved());
+        EXPECT_EQ(none.text(), "");
+        EXPECT_THROW(
+            try { none.slots(); } catch (const Failure& f) {
+                EXPECT_EQ(f.number(), 5);
+                throw;
+            },
+            Failure);
+    }
+    for (const QuadraticRoots& none : {QuadGleiRoots(0, 0, 5), QuadGleiRoots(1e-300, 1e300, 1)}) {
+        EXPECT_FALSE(none.solved());
+        EXPECT_THROW(none.slots(), Failure);
+    }
+}
+
+// An unrounded root of QuadGlei goes on as the number its text denotes.
+TEST(SolverRoots, ShownValueIsTheNumberOfTheText) {
+    const Root x = *QuadGleiRoots(3, -1601.4, 0.4).slots()[0];
+    EXPECT_EQ(x.text, "533,799750218442");
+    EXPECT_EQ(shownValue(x), 533.799750218442);
+    EXPECT_NE(x.value, shownValue(x));
+}
+
 }  // namespace
