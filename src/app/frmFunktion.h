@@ -321,6 +321,7 @@ class frmFunktion : public QWidget, private SharedState {
 
     void buildControls();  // frmFunktion_layout.cpp
     void buildMenu();      // frmFunktion_menu.cpp
+    void buildViewMenu();
     // Each handler file wires its own handlers.
     void connectGridHandlers();
     void connectFieldHandlers();

@@ -54,6 +54,17 @@ void frmFunktion::buildMenu() {
         });
     updateCopyResults();
 
+    buildViewMenu();
+
+    QMenu* hilfe = menuBar_->addMenu("&Hilfe");
+    connect(entry(hilfe, "&Handbuch", Qt::Key_F1), &QAction::triggered, this,
+            [this] { btHilfe_Click(); });
+    connect(entry(hilfe, "&Funktionen"), &QAction::triggered, this, [this] { btHelpFKT_Click(); });
+    connect(entry(hilfe, "Ü&ber Polyskop"), &QAction::triggered, this, [this] { showAbout(); });
+}
+
+// The reading aids over the plot, the window's size, the value table and the Kurvendiskussion.
+void frmFunktion::buildViewMenu() {
     viewMenu_ = menuBar_->addMenu("&Ansicht");
     axisNumbersAction_ = entry(viewMenu_, "&Achsen beschriften");
     marksAction_ = entry(viewMenu_, "&Punkte markieren");
@@ -77,10 +88,4 @@ void frmFunktion::buildMenu() {
             [this] { showValueTable(); });
     connect(entry(viewMenu_, "&Kurvendiskussion …", Qt::Key_F5), &QAction::triggered, this,
             [this] { showDiscussion(); });
-
-    QMenu* hilfe = menuBar_->addMenu("&Hilfe");
-    connect(entry(hilfe, "&Handbuch", Qt::Key_F1), &QAction::triggered, this,
-            [this] { btHilfe_Click(); });
-    connect(entry(hilfe, "&Funktionen"), &QAction::triggered, this, [this] { btHelpFKT_Click(); });
-    connect(entry(hilfe, "Ü&ber Polyskop"), &QAction::triggered, this, [this] { showAbout(); });
 }

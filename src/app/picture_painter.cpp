@@ -145,11 +145,18 @@ void PicturePainter::paintLayer(const plot::Layer& layer) {
         painter_.fillRect(box.adjusted(-pad, 0, pad, 0), ground);
         painter_.drawText(box, Qt::AlignCenter, text);
     }
-    // A mark: its symbol, 9 pixels across, filled with the background over the curve, and its
-    // label.
+    paintMarks(layer.marks, ground);
+    paintLegend(layer.legend, pen, ground);
+    painter_.restore();
+    penSet_ = false;
+}
+
+// A mark: its symbol, 9 pixels across, filled with the background over the curve, and its label,
+// in the font and pen that paintLayer set.
+void PicturePainter::paintMarks(const std::vector<plot::LayerMark>& marks, const QColor& ground) {
     const double r = 4.5 * scale_;
     painter_.setBrush(ground);
-    for (const plot::LayerMark& m : layer.marks) {
+    for (const plot::LayerMark& m : marks) {
         const QPointF c = device(static_cast<float>(m.x), static_cast<float>(m.y));
         switch (m.symbol) {
             case plot::Symbol::Circle:
@@ -173,9 +180,6 @@ void PicturePainter::paintLayer(const plot::Layer& layer) {
         painter_.fillRect(box, ground);
         painter_.drawText(box, Qt::AlignCenter, QString::fromStdString(m.label));
     }
-    paintLegend(layer.legend, pen, ground);
-    painter_.restore();
-    penSet_ = false;
 }
 
 // The legend's box framed in the layer's colour; a row a curve: a stretch of line in its colour

@@ -41,6 +41,7 @@ class PicturePainter {
 
     QPointF device(float x, float y) const;
     void usePen(Colour colour, int width);
+    void paintMarks(const std::vector<plot::LayerMark>& marks, const QColor& ground);
     void paintLegend(const plot::Legend& legend, const QPen& frame, const QColor& ground);
 
     QPainter& painter_;
