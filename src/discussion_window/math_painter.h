@@ -23,6 +23,12 @@ class MathBox {
     void paint(QPainter& painter, QPointF origin) const { (*paint_)(painter, origin); }
 
   private:
+    static MathBox textBox(const doc::Math& math, const QFont& font);
+    static MathBox rowBox(const doc::Math& math, const QFont& font);
+    static MathBox fractionBox(const doc::Math& math, const QFont& font);
+    static MathBox rootBox(const doc::Math& math, const QFont& font);
+    static MathBox scriptBox(const doc::Math& math, const QFont& font);
+
     qreal width_ = 0, ascent_ = 0, descent_ = 0;
     // Shared, so that a box copies cheaply into the box around it.
     using Paint = std::function<void(QPainter&, QPointF)>;
