@@ -67,6 +67,16 @@ TEST_F(PlotMouse, DraggingMovesThePictureAtOnceAndSetsTheRangesOnRelease) {
     EXPECT_NE(square(), moved);
 }
 
+// With a fine spacing a drag of two pixels already moves the view by what they span.
+TEST_F(PlotMouse, ADragOfTwoPixelsMovesAFineView) {
+    probe.setText(probe.find("txtXA"), "0,01");
+    input::press(plot, Qt::LeftButton, {}, middle);
+    input::move(plot, Qt::LeftButton, {}, middle + QPoint(2, 0));
+    input::release(plot, Qt::LeftButton, {}, middle + QPoint(2, 0));
+    EXPECT_EQ(text("txtIX1"), "-10,086");  // 30 twips of 7005 across 20
+    EXPECT_EQ(text("txtIX2"), "9,914");
+}
+
 TEST_F(PlotMouse, AnUnmovedPressOrAnotherButtonIsNoDrag) {
     input::press(plot, Qt::LeftButton, {}, middle);
     input::release(plot, Qt::LeftButton, {}, middle);
