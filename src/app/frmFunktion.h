@@ -86,8 +86,8 @@ class frmFunktion : public QWidget, private SharedState {
     void Timer1_Timer();
     void cbHL_Click();
     void HilfslinienAus();  // the grid-off redraw: clear the surface, draw the axes
-    // The picture drawn again: for a new view on a wiped surface the axes, the grid when it is on
-    // and the curves y .. y'''; for a new colour the same over the picture, HG included.
+    // The picture drawn anew: the axes on a wiped surface, the grid when it is on and the curves
+    // y .. y'''; after a new colour HG too (zoom, panning and reset leave it out).
     enum class Redraw { NewView, NewColour };
     void redraw(Redraw how);
 

@@ -67,9 +67,8 @@ void frmFunktion::cbHL_Click() {
     setHourglass(false);
 }
 
-// A new view (zoom, panning, reset) wipes the picture first; a new colour draws over it, HG too.
+// The axes wipe the picture; a new colour draws HG again as well, a new view does not.
 void frmFunktion::redraw(Redraw how) {
-    if (how == Redraw::NewView) surface().clear();
     ZeichneAchsen();
     ZeichneHilfslinien();
     btZ1_Click();
