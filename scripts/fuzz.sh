@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(numtext normterm pruefterm evaluator split)
+[ ${#targets[@]} -gt 0 ] || targets=(numtext normterm pruefterm evaluator solvers)
 
 cmake -S fuzz -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build build/fuzz -j2

@@ -17,11 +17,12 @@ struct SlotRoot {
     int count = 0;
 };
 
-// The roots in the non-empty slots, each once, in the order of their first slot.
+// The roots in the non-empty slots, each once, in the order of their first slot; shown holds
+// each slot's text as its row shows it, the empty text for an empty slot.
 std::vector<SlotRoot> slotRoots(std::span<const std::string> shown);
 
-// The slots of the inflection points among the two roots of y'' (QuadGlei(Abl2A, Abl2B,
-// Abl2C), each as its row shows it). Two simple real roots are two sign changes, however close
+// The slots of the inflection points among the two slots of y'' (QuadGleiRoots(Abl2A, Abl2B,
+// Abl2C), shown as for slotRoots). Two simple real roots are two sign changes, however close
 // they lie, even when both rows show the same x. Otherwise y'' changes sign only at a root of
 // odd multiplicity, so a root shown twice (a double root, as of 12x^2) is none.
 std::vector<std::size_t> inflectionSlots(std::span<const std::string> shown, const Abl2& y2);

@@ -122,14 +122,4 @@ QuadraticRoots QuadGleiRoots(double a, double b, double c) {
     }
 }
 
-std::string KubGlei(double a, double b, double c, double d) {
-    return KubGleiRoots(a, b, c, d).text();
-}
-
-std::string KubGleiScaled(double a, double b, double c, double d) {
-    return KubGleiScaledRoots(a, b, c, d).text();
-}
-
-std::string QuadGlei(double a, double b, double c) { return QuadGleiRoots(a, b, c).text(); }
-
 }  // namespace analysis

@@ -8,8 +8,6 @@
 
 // The closed-form solvers of the curve analysis. Each gives its real roots in slots, an empty
 // slot being no root; each root carries its number and its text as the result rows show it.
-// The text forms "x1|x2|x3" ("|" between the slots' texts, an empty slot the empty text) are
-// the same results written out.
 namespace analysis {
 
 // The solver's value of pi, the 15-digit literal (a few units in the last place below the
@@ -26,16 +24,16 @@ struct Root {
 
 // The number a root's text denotes: its value rounded to 15 significant digits. The rows show
 // the text, so every x the run goes on with (y(x), y''(x), the order of the roots) must be this
-// number, not the solver's double: an unrounded root of QuadGlei differs from it in the last
-// bits, a root of KubGlei from 1E+11 on in its 4 decimals, and y there differs in the digits
-// the rows show.
+// number, not the solver's double: an unrounded root of QuadGleiRoots differs from it in the
+// last bits, a root of KubGleiRoots from 1E+11 on in its 4 decimals, and y there differs in the
+// digits the rows show.
 double shownValue(const Root& root);
 
 // Failure 5: a solver gave no slots, and the run needs them.
 [[noreturn]] void noSlots();
 
-// A solver's N slots, or no slots at all where the solver gives up (KubGlei with a leading 0,
-// QuadGlei on any failure).
+// A solver's N slots, or no slots at all where the solver gives up (KubGleiRoots with a
+// leading 0, QuadGleiRoots on any failure).
 template <std::size_t N>
 class SolverResult {
   public:
@@ -50,17 +48,6 @@ class SolverResult {
     const Slots& slots() const {
         if (!slots_) noSlots();
         return *slots_;
-    }
-
-    // The text form: the slots' texts joined by "|", the empty text without slots.
-    std::string text() const {
-        if (!slots_) return "";
-        std::string s;
-        for (std::size_t i = 0; i < N; ++i) {
-            if (i > 0) s += "|";
-            if ((*slots_)[i]) s += (*slots_)[i]->text;
-        }
-        return s;
     }
 
     bool operator==(const SolverResult&) const = default;
@@ -87,11 +74,5 @@ CubicRoots KubGleiScaledRoots(double a, double b, double c, double d);
 // case only the first is filled, without real roots neither. Any failure (a = b = 0 among
 // them) gives no slots.
 QuadraticRoots QuadGleiRoots(double a, double b, double c);
-
-// The same results in their text form: "x1|x2|x3", "x1||", "x1|x2", "x|", "|", or the empty
-// text where there are no slots.
-std::string KubGlei(double a, double b, double c, double d);
-std::string KubGleiScaled(double a, double b, double c, double d);
-std::string QuadGlei(double a, double b, double c);
 
 }  // namespace analysis

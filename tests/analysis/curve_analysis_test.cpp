@@ -54,8 +54,8 @@ TEST(CurveAnalysis, QuarticFirstPressProposesAZeroAndEndsAtTheMissingCubic) {
     EXPECT_EQ(t.at(Field::P01X), "-2");
     EXPECT_EQ(t.at(Field::P01Y), "0");
     EXPECT_FALSE(t.contains(Field::Hilfsgleichung));
-    // The message, then the curve through its button; the solver's empty text ends the run
-    // before the curve would be drawn again.
+    // The message, then the curve through its button; the cubic solver gives no slots for the
+    // auxiliary cubic, still all 0, and that ends the run before the curve would be drawn again.
     EXPECT_EQ(count(r, Kind::Message), 1);
     EXPECT_EQ(count(r, Kind::PressZ1), 1);
     EXPECT_EQ(count(r, Kind::DrawY), 0);
@@ -157,8 +157,8 @@ TEST(CurveAnalysis, AParabolaFarOutStillShowsItsVertex) {
 }
 
 TEST(CurveAnalysis, AFailureEndsTheRunWithWhatWasWritten) {
-    // The solver of the zeros meets an overflow and returns the empty text: the run ends at
-    // the split, with the zero search's P01 written and nothing after it.
+    // The solver of the zeros meets an overflow and gives no slots: the run ends where it asks
+    // for them, with the zero search's P01 written and nothing after it.
     RunResult r = run({"", "", "1E-200", "-1E+100", ""});
     EXPECT_EQ(r.failure, 5);
     EXPECT_EQ(lastWrite(r), Field::P01Y);

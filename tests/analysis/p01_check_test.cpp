@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "analysis/derivative_terms.h"
-#include "analysis/slots.h"
 #include "analysis/solvers.h"
 #include "base/failure.h"
 
@@ -14,11 +13,11 @@ using Outcome = P01Check::Outcome;
 
 namespace {
 
-// The zeros of HG after dividing y by (x - P01), as the rows P02..P04 show them.
-std::array<std::string, 3> remainingZeros(const Polynomial& y, double p01) {
+// The zeros of HG after dividing y by (x - P01), the roots of the rows P02..P04.
+CubicRoots::Slots remainingZeros(const Polynomial& y, double p01) {
     Cubic hg;
     divide(y, p01, hg);
-    return splitThree(KubGlei(hg.a, hg.b, hg.c, hg.d));
+    return KubGleiRoots(hg.a, hg.b, hg.c, hg.d).slots();
 }
 
 TEST(P01Check, RoundedZerosAreKeptAndDividedOutUnrounded) {
@@ -31,8 +30,10 @@ TEST(P01Check, RoundedZerosAreKeptAndDividedOutUnrounded) {
     EXPECT_NEAR(c.zero, -2 * std::sqrt(2.0), 1e-15);
     // Divided by the 6 decimals the double zero 0 splits into two false zeros; by z it stays.
     EXPECT_EQ(remainingZeros(y, -2.828427),
-              (std::array<std::string, 3>{"2,8284", "-0,0008", "0,0008"}));
-    EXPECT_EQ(remainingZeros(y, c.zero), (std::array<std::string, 3>{"2,8284", "0", "0"}));
+              (CubicRoots::Slots{Root{2.8284, "2,8284"}, Root{-0.0008, "-0,0008"},
+                                 Root{0.0008, "0,0008"}}));
+    EXPECT_EQ(remainingZeros(y, c.zero),
+              (CubicRoots::Slots{Root{2.8284, "2,8284"}, Root{0, "0"}, Root{0, "0"}}));
 
     EXPECT_EQ(checkP01({1, 0, -5, 0, 4}, "1").zero, 1);
     EXPECT_EQ(checkP01({1, 0, -5, 0, 4}, "-2,0000001").outcome, Outcome::Keep);
@@ -57,7 +58,7 @@ TEST(P01Check, ANearbyZeroReplacesWhatIsNone) {
               "1,9 ist keine Nullstelle der Grundfunktion.\r\n"
               "Die Berechnung wird mit der nahe gelegenen Nullstelle 2 fortgesetzt.");
     EXPECT_EQ(remainingZeros({1, 0, -5, 0, 4}, c.zero),
-              (std::array<std::string, 3>{"1", "-2", "-1"}));
+              (CubicRoots::Slots{Root{1, "1"}, Root{-2, "-2"}, Root{-1, "-1"}}));
     // A person's four decimals are more than the rounding: the zero replaces them, with the six
     // decimals of the zero search, which the next check keeps.
     const P01Check four = checkP01({0, 0, 1, 0, -2}, "1,4142");

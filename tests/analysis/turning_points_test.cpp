@@ -2,7 +2,6 @@
 
 #include "analysis/extreme_points.h"
 #include "analysis/slot_roots.h"
-#include "analysis/slots.h"
 #include "analysis/solvers.h"
 #include "base/numtext.h"
 
@@ -23,13 +22,14 @@ std::vector<std::string> extremes(const Polynomial& y) {
     const Derivatives d = derivativesOf(y);
     std::vector<CriticalSlot> slots;
     if (y.a != 0) {
-        for (const std::string& s :
-             splitThree(KubGleiScaled(d.abl1.a, d.abl1.b, d.abl1.c, d.abl1.d)))
-            slots.push_back({s, s.empty() ? 0 : numtext::parse(s)});
+        const CubicRoots roots = KubGleiScaledRoots(d.abl1.a, d.abl1.b, d.abl1.c, d.abl1.d);
+        for (const std::optional<Root>& root : roots.slots())
+            slots.push_back({root ? root->text : "", root ? shownValue(*root) : 0});
     } else {
-        for (const std::string& s : splitTwo(QuadGlei(d.abl1.b, d.abl1.c, d.abl1.d))) {
-            const double x = s.empty() ? 0 : numtext::parse(s);
-            slots.push_back({s.empty() ? "" : numtext::formatFixed(x, 4), x});
+        const QuadraticRoots roots = QuadGleiRoots(d.abl1.b, d.abl1.c, d.abl1.d);
+        for (const std::optional<Root>& root : roots.slots()) {
+            const double x = root ? shownValue(*root) : 0;
+            slots.push_back({root ? numtext::formatFixed(x, 4) : "", x});
         }
     }
     std::vector<std::string> out;
@@ -42,8 +42,9 @@ std::vector<std::string> extremes(const Polynomial& y) {
 std::vector<std::string> inflections(const Polynomial& y) {
     const Derivatives d = derivativesOf(y);
     std::vector<std::string> shown;
-    for (const std::string& s : splitTwo(QuadGlei(d.abl2.a, d.abl2.b, d.abl2.c)))
-        shown.push_back(s.empty() ? "" : numtext::formatFixed(numtext::parse(s), 4));
+    const QuadraticRoots roots = QuadGleiRoots(d.abl2.a, d.abl2.b, d.abl2.c);
+    for (const std::optional<Root>& root : roots.slots())
+        shown.push_back(root ? numtext::formatFixed(shownValue(*root), 4) : "");
     std::vector<std::string> out;
     for (std::size_t i : inflectionSlots(shown, d.abl2)) out.push_back(shown[i]);
     return out;
