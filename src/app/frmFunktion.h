@@ -26,6 +26,7 @@
 #include "plot/ranges.h"
 #include "plot/recording_surface.h"
 #include "plot/surface.h"
+#include "plot/view_state.h"
 #include "plot/zoom.h"
 
 class PlotWidget;
@@ -353,10 +354,8 @@ class frmFunktion : public QWidget, private SharedState {
     // False after a message when the library of the Kurvendiskussion is missing.
     bool paintDiscussionPages(QPagedPaintDevice& device);
 
-    bool gridShown_ = true;                // cbHL's caption offers the other state
-    std::string zoomFactor_ = "1";         // as lblZoom shows it
-    std::optional<std::string> pointedX_;  // x of the point lblPo shows, as P01 takes it
-    QPointer<QWidget> hilfe_;              // the manual's window
+    plot::ViewState view_;     // shown by cbHL, lblZoom and lblPo
+    QPointer<QWidget> hilfe_;  // the manual's window
     QPointer<frmWertetabelle> valueTable_;
     QPointer<DiscussionWindow> discussion_;
     QPointer<SteckbriefWindow> steckbrief_;

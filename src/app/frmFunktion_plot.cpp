@@ -30,7 +30,7 @@ void frmFunktion::ZeichneAchsen() {
 }
 
 void frmFunktion::ZeichneHilfslinien() {
-    if (!gridShown_) return;
+    if (!view_.gridShown) return;
     setHourglass(true);
     try {
         plot::drawGrid(surface(), ranges(), textOf(txtXA), textOf(txtYA), NullpunktX, NullpunktY,
@@ -56,9 +56,9 @@ void frmFunktion::HilfslinienAus() {
 void frmFunktion::cbHL_Click() {
     setHourglass(true);
     try {
-        gridShown_ = !gridShown_;
-        cbHL->setText(gridCaption(gridShown_));
-        if (gridShown_)
+        view_.gridShown = !view_.gridShown;
+        cbHL->setText(gridCaption(view_.gridShown));
+        if (view_.gridShown)
             ZeichneHilfslinien();
         else
             HilfslinienAus();

@@ -58,7 +58,7 @@ void frmFunktion::lblBG_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers 
     setHourglass(true);
     try {
         if (keys == Qt::NoModifier)
-            showReadout(plot::readout(ranges(), zoomFactor_, x, y));
+            showReadout(plot::readout(ranges(), view_.zoomFactor, x, y));
         else
             zoomIn(x, y);
     } catch (const Failure&) {
@@ -73,8 +73,8 @@ void frmFunktion::lblBG_Wheel(int notches, float x, float y) {
     try {
         if (notches > 0) {
             zoomIn(x, y);
-        } else if (const auto step =
-                       plot::zoomOut(ranges(), textOf(txtXA), textOf(txtYA), zoomFactor_, x, y)) {
+        } else if (const auto step = plot::zoomOut(ranges(), textOf(txtXA), textOf(txtYA),
+                                                   view_.zoomFactor, x, y)) {
             showReadout(step->caption);
             showZoomStep(*step);
         }
@@ -91,10 +91,11 @@ void frmFunktion::lblBG_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifier
         if ((buttons & Qt::LeftButton) && dragFrom_) {
             painter_->setShift(QPointF(x - dragFrom_->x(), y - dragFrom_->y()));
         } else if ((buttons & Qt::RightButton) && (keys & Qt::ControlModifier)) {
-            if (const auto caption = plot::traceReadout(ranges(), zoomFactor_, termOf(txtFKT1), x))
+            if (const auto caption =
+                    plot::traceReadout(ranges(), view_.zoomFactor, termOf(txtFKT1), x))
                 showReadout(*caption);
         } else if (buttons & Qt::RightButton) {
-            showReadout(plot::readout(ranges(), zoomFactor_, x, y));
+            showReadout(plot::readout(ranges(), view_.zoomFactor, x, y));
         }
     } catch (const Failure&) {
     }
@@ -128,20 +129,20 @@ void frmFunktion::lblPo_MouseDown(Qt::MouseButton button) {
 }
 
 void frmFunktion::lblPo_DblClick() {
-    if (!pointedX_) return;
-    txtP01X->setText(toQString(*pointedX_));
+    if (!view_.pointedX) return;
+    txtP01X->setText(toQString(*view_.pointedX));
     txtP01Y->setText("0");
 }
 
 // The zoom factor as the zoom wrote it: the readout's decimals follow it.
 void frmFunktion::showZoomFactor(const std::string& factor) {
-    zoomFactor_ = factor;
+    view_.zoomFactor = factor;
     lblZoom->setText(toQString(factor));
 }
 
 // A point read on the plot, and its x, which a double click takes over as the zero P01.
 void frmFunktion::showReadout(const std::string& caption) {
-    pointedX_ = plot::readoutX(caption);
+    view_.pointedX = plot::readoutX(caption);
     lblPo->setText(toQString(caption));
 }
 
