@@ -9,6 +9,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QWheelEvent>
+#include <map>
+#include <string>
 
 #include "app/application.h"
 #include "app/dialogs.h"
@@ -30,7 +32,12 @@ struct OffscreenWindow {
         probe.tick();
         QApplication::processEvents();
     }
-    QPushButton* button(const char* name) const { return probe.control<QPushButton>(name); }
+    // Found once by name: a search of the window at every press would weigh in the figures.
+    QPushButton* button(const char* name) const {
+        QPushButton*& found = buttons_[name];
+        if (!found) found = probe.control<QPushButton>(name);
+        return found;
+    }
     QLineEdit* field(const char* name) const { return probe.control<QLineEdit>(name); }
     // The program sets a spacing list's text, its change handling included.
     void setSpacing(const char* name, const QString& text) const {
@@ -41,6 +48,10 @@ struct OffscreenWindow {
         button("cbHL")->click();
         button("cbHL")->click();
     }
+    QWidget* const plot = probe.control<QWidget>("lblBG");
+
+  private:
+    mutable std::map<std::string, QPushButton*> buttons_;
 };
 
 // The analysis of x^4 - 5x^2 + 4 with the zero 1 given: every result row filled, the points marked.
@@ -66,14 +77,14 @@ inline void drawFourCurves(const OffscreenWindow& win) {
 // (the tests send theirs through tools/input, which the benchmarks do not link).
 inline void mouseOnPlot(const OffscreenWindow& win, QEvent::Type type, Qt::MouseButton button,
                         Qt::MouseButtons held, Qt::KeyboardModifiers modifiers, QPoint at) {
-    QWidget* plot = win.probe.control<QWidget>("lblBG");
+    QWidget* plot = win.plot;
     QMouseEvent event(type, QPointF(at), QPointF(plot->mapToGlobal(at)), button, held, modifiers);
     QApplication::sendEvent(plot, &event);
 }
 
 // The wheel turned by notches over a point of the plot square in pixels.
 inline void wheelOnPlot(const OffscreenWindow& win, QPoint at, int notches) {
-    QWidget* plot = win.probe.control<QWidget>("lblBG");
+    QWidget* plot = win.plot;
     QWheelEvent event(QPointF(at), QPointF(plot->mapToGlobal(at)), QPoint(),
                       QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
                       false);
