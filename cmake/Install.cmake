@@ -13,7 +13,28 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/org.polyskop.polyskop.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/polyskop.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# Debian's documentation directory is named after the package: its copyright (the licence's
+# terms, GPL-3 itself is in /usr/share/common-licenses) and the changelog, compressed as the
+# manual pages are.
+set(POLYSKOP_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/polyskop)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION ${POLYSKOP_DOC_DIR})
+find_program(GZIP gzip REQUIRED)
+set(compressed ${CMAKE_BINARY_DIR}/compressed)
+foreach(pair "changelog:changelog.gz" "polyskop.1:man/polyskop.1.gz" "polyskop.de.1:man-de/polyskop.1.gz")
+  string(REPLACE ":" ";" pair ${pair})
+  list(GET pair 0 source)
+  list(GET pair 1 target)
+  get_filename_component(dir ${compressed}/${target} DIRECTORY)
+  add_custom_command(OUTPUT ${compressed}/${target}
+                     COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
+                     COMMAND ${GZIP} -9nc ${PROJECT_SOURCE_DIR}/packaging/${source} > ${compressed}/${target}
+                     DEPENDS ${PROJECT_SOURCE_DIR}/packaging/${source} VERBATIM)
+  list(APPEND compressed_files ${compressed}/${target})
+endforeach()
+add_custom_target(polyskop_compressed_docs ALL DEPENDS ${compressed_files})
+install(FILES ${compressed}/changelog.gz DESTINATION ${POLYSKOP_DOC_DIR})
+install(FILES ${compressed}/man/polyskop.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${compressed}/man-de/polyskop.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man1)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/org.polyskop.polyskop.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 

@@ -14,9 +14,15 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 for f in bin/polyskop lib/polyskop/libpolyskop_manual_viewer.so lib/polyskop/libpolyskop_discussion.so \
          share/polyskop/Polyskop.pdf share/applications/org.polyskop.polyskop.desktop \
          share/icons/hicolor/scalable/apps/polyskop.svg \
-         share/metainfo/org.polyskop.polyskop.metainfo.xml; do
+         share/metainfo/org.polyskop.polyskop.metainfo.xml \
+         share/doc/polyskop/copyright share/doc/polyskop/changelog.gz \
+         share/man/man1/polyskop.1.gz share/man/de/man1/polyskop.1.gz; do
   [ -f "$prefix/$f" ] || { echo "missing after install: $f"; exit 1; }
 done
+# The documentation directory is the package's name; the licence's terms are in its copyright.
+[ ! -e "$prefix/share/doc/Polyskop" ] || { echo "documentation in share/doc/Polyskop"; exit 1; }
+gzip -t "$prefix/share/doc/polyskop/changelog.gz" "$prefix"/share/man/*/polyskop.1.gz \
+  "$prefix"/share/man/de/man1/polyskop.1.gz
 desktop-file-validate "$prefix/share/applications/org.polyskop.polyskop.desktop"
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/org.polyskop.polyskop.metainfo.xml"
 
