@@ -6,8 +6,6 @@
 #include "terms/calculator.h"
 #include "terms/keypad.h"
 
-namespace {}  // namespace
-
 void frmFunktion::connectTermHandlers() {
     connect(btBerechnen, &QPushButton::clicked, this, [this] { btBerechnen_Click(); });
     connect(lblErgebnis, &Label::doubleClicked, this, [this] { lblErgebnis_DblClick(); });
