@@ -7,6 +7,7 @@
 #include <QTranslator>
 
 #include "app/deferred_icon_style.h"
+#include "app/escape_closes.h"
 #include "app/scaled_style.h"
 
 void setUpApplication(QApplication& app) {
@@ -18,4 +19,5 @@ void setUpApplication(QApplication& app) {
     if (translator->load(QLocale(QLocale::German), "qtbase", "_",
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
+    closeSecondaryWindowsOnEscape(app);
 }

@@ -322,6 +322,7 @@ class frmFunktion : public QWidget, private SharedState {
 
     void buildControls();  // frmFunktion_layout.cpp
     void buildMenu();      // frmFunktion_menu.cpp
+    void buildAnalysisMenu();
     void buildViewMenu();
     // Each handler file wires its own handlers.
     void connectGridHandlers();

@@ -54,6 +54,7 @@ void frmFunktion::buildMenu() {
         });
     updateCopyResults();
 
+    buildAnalysisMenu();
     buildViewMenu();
 
     QMenu* hilfe = menuBar_->addMenu("&Hilfe");
@@ -61,6 +62,23 @@ void frmFunktion::buildMenu() {
             [this] { btHilfe_Click(); });
     connect(entry(hilfe, "&Funktionen"), &QAction::triggered, this, [this] { btHelpFKT_Click(); });
     connect(entry(hilfe, "Ü&ber Polyskop"), &QAction::triggered, this, [this] { showAbout(); });
+}
+
+// The keys' way to what the coloured buttons do.
+void frmFunktion::buildAnalysisMenu() {
+    QMenu* analyse = menuBar_->addMenu("A&nalyse");
+    QAction* run = entry(analyse, "&Berechnen", Qt::Key_F9);
+    // Ctrl+Enter from the main keyboard and from the keypad.
+    run->setShortcuts({QKeySequence(Qt::Key_F9), QKeySequence(Qt::CTRL | Qt::Key_Return),
+                       QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    connect(run, &QAction::triggered, this, [this] { btStartKD_Click(); });
+    connect(entry(analyse, "&Wert berechnen"), &QAction::triggered, this,
+            [this] { btBerechnen_Click(); });
+    analyse->addSeparator();
+    connect(entry(analyse, "&Koeffizienten löschen"), &QAction::triggered, this,
+            [this] { btCKo_Click(); });
+    connect(entry(analyse, "&Zoom zurücksetzen"), &QAction::triggered, this,
+            [this] { btReset_Click(); });
 }
 
 // The reading aids over the plot, the window's size, the value table and the Kurvendiskussion.
