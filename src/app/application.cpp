@@ -8,6 +8,7 @@
 
 #include "app/deferred_icon_style.h"
 #include "app/escape_closes.h"
+#include "app/focus_frame.h"
 #include "app/scaled_style.h"
 
 void setUpApplication(QApplication& app) {
@@ -20,4 +21,5 @@ void setUpApplication(QApplication& app) {
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
     closeSecondaryWindowsOnEscape(app);
+    showKeyboardFocusFrame(app);
 }

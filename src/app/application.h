@@ -6,5 +6,6 @@ class QApplication;
 // message boxes), its desktop file name (shells show its icon and group its windows by it), and
 // Qt's German translations, so that the toolkit's own texts (the colour dialog, the fields'
 // context menus) are German like the rest; and the desktop's style, with the menu bar's
-// extension arrow read only when it is painted; and Escape closing the secondary windows.
+// extension arrow read only when it is painted; Escape closing the secondary windows, and
+// the frame around the control that has the keyboard focus.
 void setUpApplication(QApplication& app);
