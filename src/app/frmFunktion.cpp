@@ -97,6 +97,7 @@ frmFunktion::frmFunktion(Dialogs& dialogs, QWidget* parent)
     connectCurveHandlers();
     buildMenu();
     painter_->setLayerSource([this] { return plotLayer(); });
+    nameControls();
     resize(window_scale::clientSize(1) + QSize(0, menuBar_->sizeHint().height()));
     Timer1->start();
 }

@@ -201,6 +201,7 @@ class frmFunktion : public QWidget, private SharedState {
     // The axis numbers and marked points over the picture, as the Ansicht menu has them
     // (frmFunktion_layer.cpp).
     plot::Layer plotLayer() const;
+    QString plotDescription() const;  // the plot in words, for assistive technologies
 
     // The window grown or shrunk by whole steps of 25 % from a scale, or set to a scale (steps 0)
     // (frmFunktion_scale.cpp).
@@ -321,6 +322,7 @@ class frmFunktion : public QWidget, private SharedState {
     QTimer* Timer1;
 
     void buildControls();  // frmFunktion_layout.cpp
+    void nameControls();   // frmFunktion_accessible.cpp
     void buildMenu();      // frmFunktion_menu.cpp
     void buildAnalysisMenu();
     void buildViewMenu();

@@ -82,8 +82,7 @@ void frmFunktion::updateCopyResults() {
 AnalysisPage frmFunktion::analysisPage() const {
     AnalysisPage page;
     const analysis::ShownResults shown = shownResults();
-    const std::array<QString, 5> texts{txtA->text(), txtB->text(), txtC->text(), txtD->text(),
-                                       txtE->text()};
+    const std::array<QString, 5> texts = coefficientTexts().texts;
     const auto values = coefficientValues(texts);
     page.function = values ? schoolFunction(*values) : "y = " + toQString(shown.terms[0]);
     QStringList coefficients;

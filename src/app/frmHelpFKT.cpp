@@ -97,6 +97,7 @@ frmHelpFKT::frmHelpFKT(const QIcon& icon)
     fitIntoBox(Label1);
 
     Text1->setObjectName("Text1");
+    Text1->setAccessibleName("Liste der Funktionen");
     Text1->setGeometry(pixelBox(0, 3000, 6495, 3015));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -61,17 +61,24 @@ frmWertetabelle::frmWertetabelle(const QIcon& icon, std::vector<plot::TermColumn
     tblWerte->setObjectName("tblWerte");
     lblZuViele->setObjectName("lblZuViele");
     btKopieren->setObjectName("btKopieren");
+    tblWerte->setAccessibleName("Wertetabelle");
     tblWerte->setModel(&model_);
     tblWerte->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     lblZuViele->setWordWrap(true);
     lblZuViele->hide();
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel("Von x =", this), 0, 0);
+    // Each field is named by its label, for assistive technologies.
+    const auto labelled = [this](const QString& text, QWidget* field) {
+        auto* label = new QLabel(text, this);
+        label->setBuddy(field);
+        return label;
+    };
+    grid->addWidget(labelled("Von x =", txtVon), 0, 0);
     grid->addWidget(txtVon, 0, 1);
-    grid->addWidget(new QLabel("bis x =", this), 0, 2);
+    grid->addWidget(labelled("bis x =", txtBis), 0, 2);
     grid->addWidget(txtBis, 0, 3);
-    grid->addWidget(new QLabel("Schrittweite", this), 0, 4);
+    grid->addWidget(labelled("Schrittweite", txtSchritt), 0, 4);
     grid->addWidget(txtSchritt, 0, 5);
     grid->addWidget(btKopieren, 0, 6);
     grid->addWidget(tblWerte, 1, 0, 1, 7);

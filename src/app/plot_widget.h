@@ -42,6 +42,9 @@ class PlotWidget : public QWidget, public Surface {
 
     // The reading aids painted over the picture, asked for at each repaint.
     void setLayerSource(std::function<plot::Layer()> source) { layerOf_ = std::move(source); }
+    // What assistive technologies read as the plot's description, asked for each time.
+    void setDescriptionSource(std::function<QString()> source) { describe_ = std::move(source); }
+    QString description() const { return describe_ ? describe_() : QString(); }
     // The picture shown moved by so many twips, while the view is dragged.
     void setShift(QPointF twips);
     // The square's place and size at the window's scale; the picture follows at the next repaint.
@@ -58,6 +61,7 @@ class PlotWidget : public QWidget, public Surface {
 
     RecordingSurface retained_;
     std::function<plot::Layer()> layerOf_;
+    std::function<QString()> describe_;
     QPointF shift_;
     QImage image_;
     QPainter painter_;

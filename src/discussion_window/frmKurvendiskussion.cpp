@@ -28,6 +28,7 @@ frmKurvendiskussion::frmKurvendiskussion(const QIcon& icon)
     });
 
     txtKurvendiskussion->setObjectName("txtKurvendiskussion");
+    txtKurvendiskussion->setAccessibleName("Kurvendiskussion");
     QFont font = txtKurvendiskussion->font();
     font.setPointSizeF(11);
     txtKurvendiskussion->setFont(font);

@@ -31,6 +31,7 @@ frmSteckbrief::frmSteckbrief(const QIcon& icon)
     btUebernehmen->setEnabled(false);
     btUebernehmen->setToolTip("Schreibt die Koeffizienten in die Felder A bis E des Hauptfensters");
     txtLoesungsweg->setObjectName("txtLoesungsweg");
+    txtLoesungsweg->setAccessibleName("Lösungsweg");
     QFont font = txtLoesungsweg->font();
     font.setPointSizeF(11);
     txtLoesungsweg->setFont(font);

@@ -29,6 +29,7 @@ frmHilfe::frmHilfe(const QIcon& icon)
     resize(toPixels(14730), toPixels(8250));
 
     WebBrowser1->setObjectName("WebBrowser1");
+    WebBrowser1->setAccessibleName("Handbuch");
     WebBrowser1->setPageMode(QPdfView::PageMode::MultiPage);
     WebBrowser1->setZoomMode(QPdfView::ZoomMode::FitToWidth);
     WebBrowser1->viewport()->installEventFilter(this);
