@@ -51,10 +51,17 @@ of y = A*x^4 + B*x^3 + C*x^2 + D*x + E to four decimals and draws the curves
 of the function and its derivatives. German user interface.")
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The libraries the program and its own two libraries link, found by dpkg-shlibdeps when cpack
+# runs (cmake/DebDepends.cmake). CPack's own search would do the same but also add ldconfig calls
+# to the maintainer scripts, for the private libraries in /usr/lib/polyskop that nothing links.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
+file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/deb_elf_files.txt
+     CONTENT "$<TARGET_FILE:polyskop>;$<TARGET_FILE:polyskop_manual_viewer>;$<TARGET_FILE:polyskop_discussion>")
+set(CPACK_POLYSKOP_ELF_FILES_LIST ${CMAKE_BINARY_DIR}/deb_elf_files.txt)
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/DebDepends.cmake)
 # Loaded at run time, so dpkg-shlibdeps cannot see them: the window system plugins of Qt, Qt's
 # German translations, and the font with Arial's metrics that the captions are sized to.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation")
+set(CPACK_POLYSKOP_RUNTIME_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -10,7 +10,7 @@ packages=(
   libflint-dev libflint-arb-dev
   xvfb xauth fonts-liberation fonts-dejavu-core
   clang libclang-rt-14-dev clang-format
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file lintian
 )
 
 missing=()
