@@ -1,6 +1,7 @@
 // What assistive technologies read of the main window: a name for every control that its caption
 // does not explain ("C", "Z", "=", an empty field), and the plot in words. A control's description
-// is its tooltip.
+// is its tooltip. Labels that show a value (the result at X, the zoom factor, the coordinates) and
+// the grid button, whose caption says its state, keep their captions as their names.
 #include <QComboBox>
 #include <QLineEdit>
 #include <QString>
@@ -47,7 +48,6 @@ constexpr Named kNames[] = {
     {"txtF", "Eingabefeld für Terme"}, {"btHelpFKT", "Hilfe zu den Funktionen"},
     {"btBS", "Letztes Zeichen löschen"},
     {"obX", "X-Feld anwählen"}, {"txtX", "Variable X"}, {"btCVX", "X-Feld löschen"},
-    {"lblErgebnis", "Y-Wert an der Stelle X"},
     {"btC", "Eingabefeld und Ergebnis löschen"}, {"btBerechnen", "Wert an der Stelle X berechnen"},
     {"btCKD", "Ergebnisse löschen"}, {"btStartKD", "Kurvendiskussion berechnen"},
     {"txtPYX", "Schnittpunkt mit der y-Achse, x-Wert"},
@@ -56,12 +56,12 @@ constexpr Named kNames[] = {
     {"lblHGF", "Hintergrundfarbe der Diagrammfläche"},
     {"cbAHC", "Farbe der Achsen und Hilfslinien ändern"},
     {"lblFAH", "Farbe der Achsen und Hilfslinien"},
-    {"btReset", "Zoom zurücksetzen"}, {"lblZoom", "Zoomfaktor"},
+    {"btReset", "Zoom zurücksetzen"},
     {"txtIX1", "Definitionsbereich von X"}, {"txtIX2", "Definitionsbereich bis X"},
     {"txtIY1", "Wertebereich von Y"}, {"txtIY2", "Wertebereich bis Y"},
-    {"cbHL", "Hilfslinien"}, {"txtXA", "Abstand der Hilfslinien in x-Richtung"},
+    {"txtXA", "Abstand der Hilfslinien in x-Richtung"},
     {"txtYA", "Abstand der Hilfslinien in y-Richtung"},
-    {"lblPo", "Koordinaten des gewählten Punktes"}, {"lblBG", "Koordinatensystem"},
+    {"lblBG", "Koordinatensystem"},
 };
 // clang-format on
 

@@ -1,6 +1,7 @@
 #include "app/dialogs.h"
 
 #include <gtest/gtest.h>
+#include <QAccessible>
 #include <QApplication>
 #include <QColorDialog>
 #include <QLineEdit>
@@ -35,6 +36,23 @@ TEST(Dialogs, MessageBoxBelongsToTheWindowAndShowsItsTextAsTyped) {
         checked = true;
     });
     dialogs.message(Dialogs::Icon::None, "Polyskop", "<B>2</B>\r\nzwei");
+    EXPECT_TRUE(checked);
+}
+
+// Screen readers announce a window of the alert role as it appears, with its text.
+TEST(Dialogs, AMessageBoxIsAnAlertThatSaysItsText) {
+    QWidget owner;
+    QtDialogs dialogs;
+    dialogs.setOwner(&owner);
+    bool checked = false;
+    whenOpen<QMessageBox>([&](QMessageBox& box) {
+        QAccessibleInterface* alert = QAccessible::queryAccessibleInterface(&box);
+        EXPECT_EQ(alert->role(), QAccessible::AlertMessage);
+        EXPECT_EQ(alert->text(QAccessible::Name), "Polyskop");
+        EXPECT_EQ(alert->text(QAccessible::Value), "Keine Nullstelle.");
+        checked = true;
+    });
+    dialogs.message(Dialogs::Icon::Info, "Polyskop", "Keine Nullstelle.");
     EXPECT_TRUE(checked);
 }
 
