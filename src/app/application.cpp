@@ -6,6 +6,7 @@
 #include <QStyle>
 #include <QTranslator>
 
+#include "app/accessible_interfaces.h"
 #include "app/deferred_icon_style.h"
 #include "app/escape_closes.h"
 #include "app/focus_frame.h"
@@ -20,6 +21,7 @@ void setUpApplication(QApplication& app) {
     if (translator->load(QLocale(QLocale::German), "qtbase", "_",
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
+    installAccessibleInterfaces();
     closeSecondaryWindowsOnEscape(app);
     showKeyboardFocusFrame(app);
 }

@@ -2,13 +2,11 @@
 
 #include <cmath>
 
-#include "app/plot_accessible.h"
 #include "app/twips.h"
 
 PlotWidget::PlotWidget(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
-    installPlotAccessible();
     placeAt(windowScale(this));
 }
 

@@ -85,6 +85,11 @@ TEST(Accessibility, NamesSayWhatAControlIsAndTheTooltipDescribesIt) {
     EXPECT_EQ(read("btStartKD", QAccessible::Name), "Kurvendiskussion berechnen");
     EXPECT_EQ(read("btSIN", QAccessible::Name), "Taste Sinus");
     EXPECT_EQ(read("bt7", QAccessible::Name), "Taste 7");
+    // The window is read as a window with its title.
+    QAccessibleInterface* whole = QAccessible::queryAccessibleInterface(&window);
+    EXPECT_EQ(whole->role(), QAccessible::Window);
+    EXPECT_EQ(whole->text(QAccessible::Name),
+              "Polyskop für Funktionen bis 4. Grades und ihre grafische Darstellung");
 }
 
 TEST(Accessibility, ThePlotIsAChartThatSaysItsFunctionAndItsPointsInWords) {
