@@ -30,6 +30,7 @@ MUTANTS = [
  (A, "if (auto* line = qobject_cast<QLineEdit*>(field)) line->setCursorPosition(0);", "", "result shows its end"),
  (F, "if (field->currentText() == text) return;", "", "setting the same spacing runs the handler"),
  (F, "field == txtXA ? txtXA_Change() : txtYA_Change();", "txtXA_Change();", "the y spacing runs the x spacing's handler"),
+ (F, "    connect(txtXA->lineEdit(), &QLineEdit::textChanged, this, [this] { view_.xa = textOf(txtXA); });\n", "", "a spacing picked from the list not read into the view"),
  (F, "filterRangeKey(txtIX2, txtIY1, keyAscii);", "filterRangeKey(txtIX2, txtIY2, keyAscii);", "Enter in IX2 goes to the wrong field"),
  (T, "term.chop(1);", "term.chop(2);", "BS removes two characters"),
  (T, "if (ob3->isChecked()) txtFKT3->setText(term);", "if (ob3->isChecked()) txtFKT4->setText(term);", "term goes to the wrong function field"),

@@ -23,7 +23,6 @@
 #include "app/shared_state.h"
 #include "app/steckbrief_window.h"
 #include "plot/plot_layer.h"
-#include "plot/ranges.h"
 #include "plot/recording_surface.h"
 #include "plot/surface.h"
 #include "plot/view_state.h"
@@ -164,7 +163,8 @@ class frmFunktion : public QWidget, private SharedState {
     void btStartKD_Click();
     void btCKo_Click();
     void btCKD_Click();
-    void coefficientChanged();  // the change handling of txtA..txtE
+    // The change handling of txtA..txtE, which reads the field into its coefficient.
+    void coefficientChanged(const TextField* field, numtext::FieldValue& coefficient);
     QWidget* analysisField(analysis::Field field) const;
 
     // Help windows and the information on the program
@@ -207,9 +207,6 @@ class frmFunktion : public QWidget, private SharedState {
     void scaleWindow(double scale, int steps);
     // The client area below the menu bar given this size in pixels, as dragging the frame does.
     void resizeClientArea(QSize size);
-
-    // The range fields' texts, as every drawing reads them.
-    plot::Ranges ranges() const;
 
     // A control's background colour (the swatches, the plot square).
     static Colour backColour(const QWidget* control);
@@ -347,15 +344,17 @@ class frmFunktion : public QWidget, private SharedState {
                  const QString& name, const char* legendName);
     void withHourglass(void (frmFunktion::*draw)());
     void spacingKeyPress(QComboBox* field, QWidget* next, int& keyAscii);
-    void rangeChange(QLineEdit* field);
-    void spacingChange(QComboBox* field);
+    // A range or spacing field's change handling, which reads the field into the view first.
+    void rangeChange(QLineEdit* field, numtext::FieldValue& range);
+    void spacingChange(QComboBox* field, plot::Spacing& spacing);
     std::optional<QPointF> dragFrom_;  // where a left press on the plot began, in twips
     AnalysisPage analysisPage() const;
     // False after a message when the library of the Kurvendiskussion is missing.
     bool paintDiscussionPages(QPagedPaintDevice& device);
 
-    plot::ViewState view_;     // shown by cbHL, lblZoom and lblPo
-    QPointer<QWidget> hilfe_;  // the manual's window
+    plot::ViewState view_;  // read from txtIX1 .. txtYA, shown by cbHL, lblZoom and lblPo
+    std::array<numtext::FieldValue, 5> coefficients_;  // read from txtA .. txtE
+    QPointer<QWidget> hilfe_;                          // the manual's window
     QPointer<frmWertetabelle> valueTable_;
     QPointer<DiscussionWindow> discussion_;
     QPointer<SteckbriefWindow> steckbrief_;

@@ -43,11 +43,7 @@ void frmFunktion::btStartKD_Click() {
     ZeigErgebnisfelder();
     if (!EingabeOK) return;
     const analysis::RunResult run = analysis::runCurveAnalysis(
-        {{textOf(txtA), textOf(txtB), textOf(txtC), textOf(txtD), textOf(txtE)},
-         textOf(txtP01X),
-         textOf(txtIX1),
-         textOf(txtIX2),
-         analysed});
+        {coefficients_, textOf(txtP01X), view_.ranges.ix1, view_.ranges.ix2, analysed});
     analysed = run.shared;
     for (const analysis::RunStep& step : run.steps) {
         switch (step.kind) {
@@ -71,7 +67,8 @@ void frmFunktion::btStartKD_Click() {
 }
 
 // The curves drawn from the old terms go with them: the plot is wiped to its axes and grid.
-void frmFunktion::coefficientChanged() {
+void frmFunktion::coefficientChanged(const TextField* field, numtext::FieldValue& coefficient) {
+    coefficient = textOf(field);
     forgetEditedFractions();
     txtP01X->setText("");
     txtP01Y->setText("");
@@ -109,7 +106,9 @@ void frmFunktion::connectAnalysisHandlers() {
             }
             key = out.key;
         });
-        connect(f, &QLineEdit::textChanged, this, [this] { coefficientChanged(); });
+        coefficients_[i] = textOf(f);  // as the layout left it
+        connect(f, &QLineEdit::textChanged, this,
+                [this, f, i] { coefficientChanged(f, coefficients_[i]); });
     }
     connect(btCKo, &QPushButton::clicked, this, [this] { btCKo_Click(); });
     connect(btCKD, &QPushButton::clicked, this, [this] { btCKD_Click(); });

@@ -10,7 +10,7 @@ void frmFunktion::zeichne(const MemoField* field, const Label* swatch, plot::Cur
                           const QString& name, const char* legendName) {
     PlotWidget& square = *painter_;
     const plot::Curve curve{termOf(field), kind, backColour(swatch), textOf(cbStrich)};
-    const plot::Ranges shown = ranges();
+    const plot::Ranges& shown = view_.ranges;
     bool drawn = false;
     const int failure =
         square.drawOnce(plot::curveKey(shown, curve, NullpunktY, square.penWidth()), [&] {

@@ -26,8 +26,10 @@ void frmFunktion::followDiscussion() {
 }
 
 CoefficientTexts frmFunktion::coefficientTexts() const {
-    return {{txtA->text(), txtB->text(), txtC->text(), txtD->text(), txtE->text()},
-            taken_.fractions};
+    CoefficientTexts now{{}, taken_.fractions};
+    for (std::size_t i = 0; i < now.texts.size(); ++i)
+        now.texts[i] = toQString(coefficients_[i].text());
+    return now;
 }
 
 void frmFunktion::forgetEditedFractions() {

@@ -82,8 +82,7 @@ void frmFunktion::updateCopyResults() {
 AnalysisPage frmFunktion::analysisPage() const {
     AnalysisPage page;
     const analysis::ShownResults shown = shownResults();
-    const std::array<QString, 5> texts{txtA->text(), txtB->text(), txtC->text(), txtD->text(),
-                                       txtE->text()};
+    const std::array<QString, 5> texts = coefficientTexts().texts;
     const auto values = coefficientValues(texts);
     page.function = values ? schoolFunction(*values) : "y = " + toQString(shown.terms[0]);
     QStringList coefficients;
@@ -94,9 +93,12 @@ AnalysisPage frmFunktion::analysisPage() const {
     const char* names[] = {"y' = ", "y'' = ", "y''' = ", "HG = "};
     for (int i = 1; i < 5; ++i)
         if (!shown.terms[i].empty()) page.lines << names[i - 1] + toQString(shown.terms[i]);
-    page.view << "Def.Bereich: " + txtIX1->text() + " ≤ x ≤ " + txtIX2->text()
-              << "Wertebereich: " + txtIY1->text() + " ≤ y ≤ " + txtIY2->text()
-              << "X-Abstand: " + txtXA->currentText() << "Y-Abstand: " + txtYA->currentText();
+    const auto shownText = [](const numtext::FieldValue& field) { return toQString(field.text()); };
+    const plot::Ranges& r = view_.ranges;
+    page.view << "Def.Bereich: " + shownText(r.ix1) + " ≤ x ≤ " + shownText(r.ix2)
+              << "Wertebereich: " + shownText(r.iy1) + " ≤ y ≤ " + shownText(r.iy2)
+              << "X-Abstand: " + shownText(view_.xa.field)
+              << "Y-Abstand: " + shownText(view_.ya.field);
     page.results = analysis::resultsTable(shown, false);
     page.primitives = retained().primitives();
     page.background = backColour(lblBG);
