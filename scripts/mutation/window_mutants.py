@@ -34,6 +34,7 @@ MUTANTS = [
  (F, "filterRangeKey(txtIX2, txtIY1, keyAscii);", "filterRangeKey(txtIX2, txtIY2, keyAscii);", "Enter in IX2 goes to the wrong field"),
  (T, "term.chop(1);", "term.chop(2);", "BS removes two characters"),
  (T, "if (ob3->isChecked()) txtFKT3->setText(term);", "if (ob3->isChecked()) txtFKT4->setText(term);", "term goes to the wrong function field"),
+ (A, "[this, f, line] { panel_.show(f, textOf(line)); }", "[] {}", "an edited result field not read into the panel"),
  (L, "return (((k.a * x + k.b) * x + k.c) * x + k.d) * x + k.e;", "return (((k.a * x + k.b) * x + k.c) * x + k.e) * x + k.d;", "marks avoid the wrong curve"),
  (W, "const int side = toPixels(plot::kSquareSide, scale) + 1;", "const int side = toPixels(plot::kSquareSide, scale);", "plot square a pixel short: edge lines lost"),
  (S, "font.setPointSizeF(original.pointSizeF() * scale);", "font.setPointSizeF(original.pointSizeF());", "fonts do not grow"),

@@ -178,7 +178,6 @@ class frmFunktion : public QWidget, private SharedState {
     void copyResults();
     void printAnalysis();
     void saveAnalysisPdf();
-    analysis::ShownResults shownResults() const;
     // The value table of the function fields' terms (frmFunktion_valuetable.cpp)
     void showValueTable();
     // The exact Kurvendiskussion in its window (F5), following every coefficient change.
@@ -330,8 +329,10 @@ class frmFunktion : public QWidget, private SharedState {
     void connectAnalysisHandlers();
     void connectHelpHandlers();
 
-    void writeFields(std::span<const analysis::Field> fields, const QString& text);
-    void writeResult(analysis::Field f, const QString& text);
+    // The panel's fields are written through the panel, which the marks and the copies read.
+    void writeFields(std::span<const analysis::Field> fields, const std::string& text);
+    void writeResult(analysis::Field f, const std::string& text);
+    void readPanelEdits();
 
     void updateCopyResults();
     void zoomIn(float x, float y);
@@ -354,7 +355,8 @@ class frmFunktion : public QWidget, private SharedState {
 
     plot::ViewState view_;  // read from txtIX1 .. txtYA, shown by cbHL, lblZoom and lblPo
     std::array<numtext::FieldValue, 5> coefficients_;  // read from txtA .. txtE
-    QPointer<QWidget> hilfe_;                          // the manual's window
+    analysis::ShownResults panel_;  // the function fields and the result panel as they show
+    QPointer<QWidget> hilfe_;       // the manual's window
     QPointer<frmWertetabelle> valueTable_;
     QPointer<DiscussionWindow> discussion_;
     QPointer<SteckbriefWindow> steckbrief_;

@@ -34,17 +34,6 @@ void putOnClipboard(QMimeData* data) { QApplication::clipboard()->setMimeData(da
 
 }  // namespace
 
-analysis::ShownResults frmFunktion::shownResults() const {
-    analysis::ShownResults shown;
-    const MemoField* terms[] = {txtFKT1, txtFKT2, txtFKT3, txtFKT4, txtHilfsgleichung};
-    for (int i = 0; i < 5; ++i) shown.terms[i] = textOf(terms[i]);
-    for (std::size_t i = 0; i < analysis::kResultFields.size(); ++i)
-        shown.fields[i] = textOf(analysisField(analysis::kResultFields[i]));
-    for (std::size_t i = 0; i < analysis::kKindLabels.size(); ++i)
-        shown.kinds[i] = textOf(analysisField(analysis::kKindLabels[i]));
-    return shown;
-}
-
 void frmFunktion::savePicture() {
     QString filter;
     const auto path = dialogs.saveFileName("Bild speichern", picture::fileFilters(), filter);
@@ -66,7 +55,7 @@ void frmFunktion::copyPicture() {
 }
 
 void frmFunktion::copyResults() {
-    const analysis::ShownResults shown = shownResults();
+    const analysis::ShownResults& shown = panel_;
     if (!analysis::hasResults(shown)) return;
     const TextTable table = analysis::resultsTable(shown);
     auto* data = new QMimeData;
@@ -76,12 +65,12 @@ void frmFunktion::copyResults() {
 }
 
 void frmFunktion::updateCopyResults() {
-    copyResultsAction_->setEnabled(analysis::hasResults(shownResults()));
+    copyResultsAction_->setEnabled(analysis::hasResults(panel_));
 }
 
 AnalysisPage frmFunktion::analysisPage() const {
     AnalysisPage page;
-    const analysis::ShownResults shown = shownResults();
+    const analysis::ShownResults& shown = panel_;
     const std::array<QString, 5> texts = coefficientTexts().texts;
     const auto values = coefficientValues(texts);
     page.function = values ? schoolFunction(*values) : "y = " + toQString(shown.terms[0]);

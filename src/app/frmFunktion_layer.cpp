@@ -54,7 +54,7 @@ plot::Layer frmFunktion::plotLayer() const {
             layer = plot::axisNumbers(view);
         if (marksAction_->isChecked()) {
             std::vector<plot::WorldMark> marks;
-            for (const analysis::MarkedPoint& p : analysis::markedPoints(shownResults()))
+            for (const analysis::MarkedPoint& p : analysis::markedPoints(panel_))
                 marks.push_back({p.x, p.y, symbolOf(p.kind), p.label});
             // The labels keep off the curve of y, drawn or not: the points lie on it.
             const auto y = [k = analysed.koeff](double x) {
