@@ -22,6 +22,7 @@
 #include "app/discussion_window.h"
 #include "app/shared_state.h"
 #include "app/steckbrief_window.h"
+#include "plot/drawing_style.h"
 #include "plot/plot_layer.h"
 #include "plot/recording_surface.h"
 #include "plot/surface.h"
@@ -207,7 +208,7 @@ class frmFunktion : public QWidget, private SharedState {
     // The client area below the menu bar given this size in pixels, as dragging the frame does.
     void resizeClientArea(QSize size);
 
-    // A control's background colour (the swatches, the plot square).
+    // A control's background colour: the swatches and the plot square show the drawing style.
     static Colour backColour(const QWidget* control);
     static void setBackColour(QWidget* control, Colour colour);
 
@@ -340,9 +341,9 @@ class frmFunktion : public QWidget, private SharedState {
     void showZoomFactor(const std::string& factor);
     void showReadout(const std::string& caption);
     // The handlers' common steps (frmFunktion_colours.cpp, _curves.cpp, _fields.cpp).
-    void chooseCurveColour(Label* swatch);
-    void zeichne(const MemoField* field, const Label* swatch, plot::CurveKind kind,
-                 const QString& name, const char* legendName);
+    void chooseCurveColour(Label* swatch, Colour& curve);
+    void zeichne(const MemoField* field, Colour colour, plot::CurveKind kind, const QString& name,
+                 const char* legendName);
     void withHourglass(void (frmFunktion::*draw)());
     void spacingKeyPress(QComboBox* field, QWidget* next, int& keyAscii);
     // A range or spacing field's change handling, which reads the field into the view first.
@@ -356,6 +357,7 @@ class frmFunktion : public QWidget, private SharedState {
     plot::ViewState view_;  // read from txtIX1 .. txtYA, shown by cbHL, lblZoom and lblPo
     std::array<numtext::FieldValue, 5> coefficients_;  // read from txtA .. txtE
     analysis::ShownResults panel_;  // the function fields and the result panel as they show
+    plot::DrawingStyle style_;      // shown by the swatches, obStrich and obPunkt
     QPointer<QWidget> hilfe_;       // the manual's window
     QPointer<frmWertetabelle> valueTable_;
     QPointer<DiscussionWindow> discussion_;

@@ -89,7 +89,7 @@ void frmFunktion::copyDiscussionLatex() {
 bool frmFunktion::paintDiscussionPages(QPagedPaintDevice& device) {
     // The picture as the window retains it now, through the one draw path.
     const picture::Primitives primitives = retained().primitives();
-    const Colour background = backColour(lblBG);
+    const Colour background = style_.background;
     const plot::Layer layer = plotLayer();
     const DiscussionPicture picture = [&](QPainter& p, const QRectF& square) {
         p.translate(square.topLeft());

@@ -40,7 +40,7 @@ void frmFunktion::savePicture() {
     if (!path) return;
     const picture::Format format = picture::formatOf(*path, filter);
     const plot::Layer layer = plotLayer();
-    const picture::Picture shown{retained().primitives(), backColour(lblBG), layer};
+    const picture::Picture shown{retained().primitives(), style_.background, layer};
     saveFile(dialogs, picture::withEnding(*path, format),
              [&](QIODevice& out) { return picture::write(out, format, shown); });
 }
@@ -48,7 +48,7 @@ void frmFunktion::savePicture() {
 void frmFunktion::copyPicture() {
     auto* data = new QMimeData;
     const plot::Layer layer = plotLayer();
-    const picture::Picture shown{retained().primitives(), backColour(lblBG), layer};
+    const picture::Picture shown{retained().primitives(), style_.background, layer};
     data->setImageData(picture::image(shown, picture::kPngScale));
     data->setData("image/svg+xml", picture::svg(shown));
     putOnClipboard(data);
@@ -90,7 +90,7 @@ AnalysisPage frmFunktion::analysisPage() const {
               << "Y-Abstand: " + shownText(view_.ya.field);
     page.results = analysis::resultsTable(shown, false);
     page.primitives = retained().primitives();
-    page.background = backColour(lblBG);
+    page.background = style_.background;
     page.layer = plotLayer();
     page.date = QDate::currentDate();
     return page;

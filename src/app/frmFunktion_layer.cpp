@@ -29,7 +29,7 @@ plot::Symbol symbolOf(analysis::PointKind kind) {
 plot::Layer frmFunktion::plotLayer() const {
     plot::Layer layer;
     layer.colour = AchsenFarbe;
-    layer.background = backColour(lblBG);
+    layer.background = style_.background;
     try {
         const plot::Ranges& r = view_.ranges;
         const QFontMetricsF metrics(PicturePainter::layerFont());
@@ -42,7 +42,7 @@ plot::Layer frmFunktion::plotLayer() const {
                                    NullpunktX,
                                    NullpunktY,
                                    AchsenFarbe,
-                                   backColour(lblBG),
+                                   style_.background,
                                    [&metrics](const std::string& text) {
                                        return metrics.horizontalAdvance(toQString(text)) *
                                               plot::kTwipsPerPixel;
