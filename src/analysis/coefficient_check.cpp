@@ -19,16 +19,17 @@ std::string quoted(const std::string& text) {
 
 }  // namespace
 
-std::optional<CoefficientVerdict> checkCoefficients(const std::array<std::string, 5>& texts) {
+std::optional<CoefficientVerdict> checkCoefficients(
+    const std::array<numtext::FieldValue, 5>& fields) {
     bool allZero = true;
-    for (std::size_t i = 0; i < texts.size(); ++i) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
         const std::string name = "Der Koeffizient " + std::string(1, static_cast<char>('A' + i));
         try {
-            if (coefficient(texts[i]) != 0) allZero = false;
+            if (coefficient(fields[i]) != 0) allZero = false;
         } catch (const Failure& f) {
             const char* why =
                 f.number() == failure::Overflow ? " ist zu groß: " : " ist keine Zahl: ";
-            return CoefficientVerdict{true, name + why + quoted(texts[i])};
+            return CoefficientVerdict{true, name + why + quoted(fields[i].text())};
         }
     }
     if (allZero)

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "base/field_value.h"
+
 // Whether the coefficient texts make sense for an analysis at all, before anything is computed.
 namespace analysis {
 
@@ -14,6 +16,7 @@ struct CoefficientVerdict {
 
 // The first coefficient (A to E) that is no number or too large for the computation, or all of
 // them 0 or empty: what the box says. Nothing when the run can go on.
-std::optional<CoefficientVerdict> checkCoefficients(const std::array<std::string, 5>& texts);
+std::optional<CoefficientVerdict> checkCoefficients(
+    const std::array<numtext::FieldValue, 5>& fields);
 
 }  // namespace analysis

@@ -66,8 +66,7 @@ class Run {
     // False when a P01 that is no zero of y ends the run.
     bool bildeTerme() {
         loeschErgebnisse();
-        const auto& c = in_.coefficients;
-        const TermResult r = BildeTerme({c[0], c[1], c[2], c[3], c[4]}, in_.p01x, shared().abl);
+        const TermResult r = BildeTerme(in_.coefficients, in_.p01x, shared().abl);
         shared().koeff = r.koeff;
         shared().abl = r.abl;
         shared().hg = r.hg;

@@ -20,10 +20,10 @@ struct SharedValues {
 };
 
 struct RunInput {
-    std::array<std::string, 5> coefficients;  // the texts of txtA .. txtE
-    std::string p01x;                         // txtP01X as it stands before the run
-    std::string ix1, ix2;                     // the domain, txtIX1 and txtIX2
-    SharedValues shared;                      // as the window holds them before the run
+    std::array<numtext::FieldValue, 5> coefficients;  // txtA .. txtE
+    std::string p01x;                                 // txtP01X as it stands before the run
+    numtext::FieldValue ix1, ix2;                     // the domain, txtIX1 and txtIX2
+    SharedValues shared;                              // as the window holds them before the run
 };
 
 // One thing the run does to the window, in order.

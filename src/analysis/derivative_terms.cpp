@@ -13,7 +13,9 @@ double round14(double v) { return numtext::parse(numtext::formatFixed(checkFinit
 
 }  // namespace
 
-double coefficient(std::string_view text) { return text.empty() ? 0 : numtext::parse(text); }
+double coefficient(const numtext::FieldValue& field) {
+    return field.isEmpty() ? 0 : field.number();
+}
 
 std::string piece(double c, std::string_view suffix, bool plus) {
     if (c == 0) return "";
@@ -79,7 +81,7 @@ std::string zeroProposalText() {
            "Starten Sie dann die Berechnung über die blaue Start-Taste rechts unten erneut.";
 }
 
-TermResult BildeTerme(const std::array<std::string_view, 5>& fields, std::string_view p01x,
+TermResult BildeTerme(const std::array<numtext::FieldValue, 5>& fields, std::string_view p01x,
                       const Derivatives& before) {
     TermResult r;
     r.abl = before;

@@ -7,6 +7,7 @@
 
 #include "analysis/p01_check.h"
 #include "analysis/zerosearch.h"
+#include "base/field_value.h"
 
 namespace analysis {
 
@@ -46,8 +47,8 @@ struct TermResult {
     std::optional<std::string> hilfsgleichung;  // HG, once all four of its values stand
 };
 
-// One coefficient field: 0 when empty, otherwise the number (Failure 13 if it is none).
-double coefficient(std::string_view text);
+// One coefficient field: 0 when empty, otherwise the number (its failure if it is none).
+double coefficient(const numtext::FieldValue& field);
 
 // One piece of a term: empty for 0, otherwise the coefficient (plain decimals, never an
 // exponent), preceded by "+" when positive and plus is true, then the suffix.
@@ -72,9 +73,9 @@ void divide(const Polynomial& k, double p01, Cubic& out);
 // The five lines of the zero proposal, joined by CR LF.
 std::string zeroProposalText();
 
-// The whole of BildeTerme from the texts of txtA..txtE and txtP01X and the derivative values
-// it overwrites.
-TermResult BildeTerme(const std::array<std::string_view, 5>& fields, std::string_view p01x,
+// The whole of BildeTerme from txtA..txtE, the text of txtP01X and the derivative values it
+// overwrites.
+TermResult BildeTerme(const std::array<numtext::FieldValue, 5>& fields, std::string_view p01x,
                       const Derivatives& before = {});
 
 }  // namespace analysis

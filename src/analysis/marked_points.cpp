@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "base/failure.h"
-#include "base/numtext.h"
 
 namespace analysis {
 namespace {
@@ -32,10 +31,9 @@ std::vector<MarkedPoint> markedPoints(const ShownResults& shown) {
         for (int i = 0; i < g.rows; ++i) {
             const int row = g.firstRow + i;
             try {
-                const double x = numtext::parse(shown.fields[2 * row]);
+                const double x = shown.fields[2 * row].number();
                 // A zero lies on the x-axis, whatever its y field holds.
-                const double y =
-                    g.kind == PointKind::Zero ? 0 : numtext::parse(shown.fields[2 * row + 1]);
+                const double y = g.kind == PointKind::Zero ? 0 : shown.fields[2 * row + 1].number();
                 const auto again = std::find_if(
                     points.begin(), points.end(),
                     [&](const MarkedPoint& p) { return p.kind == g.kind && p.x == x && p.y == y; });

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
 
 namespace analysis {
 namespace {
@@ -25,9 +26,33 @@ static_assert(std::size(kTermNames) == kFunctionFields.size());
 
 }  // namespace
 
+namespace {
+
+// The place of f in one of the tables, or none.
+template <std::size_t N>
+std::optional<std::size_t> indexIn(const std::array<Field, N>& table, Field f) {
+    const auto at = std::find(table.begin(), table.end(), f);
+    if (at == table.end()) return std::nullopt;
+    return static_cast<std::size_t>(at - table.begin());
+}
+
+}  // namespace
+
+void ShownResults::show(Field f, std::string_view text) {
+    if (const auto i = indexIn(kFunctionFields, f)) terms[*i] = text;
+    if (const auto i = indexIn(kResultFields, f)) fields[*i] = text;
+    if (const auto i = indexIn(kKindLabels, f)) kinds[*i] = text;
+}
+
+const std::string& ShownResults::text(Field f) const {
+    if (const auto i = indexIn(kFunctionFields, f)) return terms[*i];
+    if (const auto i = indexIn(kResultFields, f)) return fields[*i].text();
+    return kinds[indexIn(kKindLabels, f).value()];
+}
+
 bool hasResults(const ShownResults& shown) {
     return std::any_of(shown.fields.begin(), shown.fields.end(),
-                       [](const std::string& f) { return !f.empty(); });
+                       [](const numtext::FieldValue& f) { return !f.isEmpty(); });
 }
 
 TextTable resultsTable(const ShownResults& shown, bool withTerms) {
@@ -39,8 +64,8 @@ TextTable resultsTable(const ShownResults& shown, bool withTerms) {
         const Naming& n = kNamings[i];
         bool headed = false;
         for (int r = g.firstRow; r < g.firstRow + g.rows; ++r) {
-            const std::string& x = shown.fields[2 * r];
-            const std::string& y = shown.fields[2 * r + 1];
+            const std::string& x = shown.fields[2 * r].text();
+            const std::string& y = shown.fields[2 * r + 1].text();
             if (x.empty() && y.empty()) continue;
             if (!headed) table.heading(n.heading);
             headed = true;

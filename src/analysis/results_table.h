@@ -4,19 +4,27 @@
 #include <cstddef>
 #include <iterator>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "analysis/result_panel.h"
+#include "base/field_value.h"
 #include "base/text_table.h"
 
 // The function terms and the result panel as a table, for the clipboard and the printed page.
 namespace analysis {
 
-// What the window shows: the function fields and the result panel's fields and labels.
+// What the window shows: the function fields, the result panel's fields, each with its value,
+// and its labels.
 struct ShownResults {
-    std::array<std::string, kFunctionFields.size()> terms;  // y, y', y'', y''', HG
-    std::array<std::string, kResultFields.size()> fields;   // P01X, P01Y, .. PYX, PYY
-    std::array<std::string, kKindLabels.size()> kinds;      // lblMMPE1 .. lblMMPE3
+    std::array<std::string, kFunctionFields.size()> terms;         // y, y', y'', y''', HG
+    std::array<numtext::FieldValue, kResultFields.size()> fields;  // P01X, P01Y, .. PYX, PYY
+    std::array<std::string, kKindLabels.size()> kinds;             // lblMMPE1 .. lblMMPE3
+
+    // Field f now shows text.
+    void show(Field f, std::string_view text);
+    // What field f shows.
+    const std::string& text(Field f) const;
 };
 
 // The kinds of point in the result panel, and the panel's rows of each kind, counted from P01 in

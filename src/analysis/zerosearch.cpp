@@ -50,11 +50,11 @@ class Scan {
 
 }  // namespace
 
-ZeroReport SuchNullstelle(const Polynomial& poly, std::string_view ix1, std::string_view ix2,
-                          std::string_view p01x) {
+ZeroReport SuchNullstelle(const Polynomial& poly, const numtext::FieldValue& ix1,
+                          const numtext::FieldValue& ix2, std::string_view p01x) {
     if (!p01x.empty()) return {};
-    const double lo = numtext::parse(ix1);
-    const double hi = numtext::parse(ix2);
+    const double lo = ix1.number();
+    const double hi = ix2.number();
     const double h1 = (hi - lo) / 90;
     if (std::isinf(h1)) throw Failure(failure::Overflow);
     if (h1 == 0) return {true, "#", ""};

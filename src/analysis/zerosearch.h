@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/field_value.h"
+
 namespace analysis {
 
 // The polynomial A*x^4 + B*x^3 + C*x^2 + D*x + E (KoeffA..KoeffE).
@@ -18,9 +20,9 @@ struct ZeroReport {
 };
 
 // The sign-change scan of the plot interval [ix1, ix2], 90 steps a level, six levels deep.
-// Searches only when p01x is empty. An empty interval reports "#". Throws Failure 13 when
-// an interval text is not a number and Failure 6 when an evaluation overflows.
-ZeroReport SuchNullstelle(const Polynomial& poly, std::string_view ix1, std::string_view ix2,
-                          std::string_view p01x);
+// Searches only when p01x is empty. An empty interval reports "#". Throws the failure of a bound
+// that is not a number (13) and Failure 6 when an evaluation overflows.
+ZeroReport SuchNullstelle(const Polynomial& poly, const numtext::FieldValue& ix1,
+                          const numtext::FieldValue& ix2, std::string_view p01x);
 
 }  // namespace analysis

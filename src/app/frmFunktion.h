@@ -22,8 +22,8 @@
 #include "app/discussion_window.h"
 #include "app/shared_state.h"
 #include "app/steckbrief_window.h"
+#include "plot/drawing_style.h"
 #include "plot/plot_layer.h"
-#include "plot/ranges.h"
 #include "plot/recording_surface.h"
 #include "plot/surface.h"
 #include "plot/view_state.h"
@@ -164,7 +164,8 @@ class frmFunktion : public QWidget, private SharedState {
     void btStartKD_Click();
     void btCKo_Click();
     void btCKD_Click();
-    void coefficientChanged();  // the change handling of txtA..txtE
+    // The change handling of txtA..txtE, which reads the field into its coefficient.
+    void coefficientChanged(const TextField* field, numtext::FieldValue& coefficient);
     QWidget* analysisField(analysis::Field field) const;
 
     // Help windows and the information on the program
@@ -178,7 +179,6 @@ class frmFunktion : public QWidget, private SharedState {
     void copyResults();
     void printAnalysis();
     void saveAnalysisPdf();
-    analysis::ShownResults shownResults() const;
     // The value table of the function fields' terms (frmFunktion_valuetable.cpp)
     void showValueTable();
     // The exact Kurvendiskussion in its window (F5), following every coefficient change.
@@ -209,10 +209,7 @@ class frmFunktion : public QWidget, private SharedState {
     // The client area below the menu bar given this size in pixels, as dragging the frame does.
     void resizeClientArea(QSize size);
 
-    // The range fields' texts, as every drawing reads them.
-    plot::Ranges ranges() const;
-
-    // A control's background colour (the swatches, the plot square).
+    // A control's background colour: the swatches and the plot square show the drawing style.
     static Colour backColour(const QWidget* control);
     static void setBackColour(QWidget* control, Colour colour);
 
@@ -336,8 +333,10 @@ class frmFunktion : public QWidget, private SharedState {
     void connectAnalysisHandlers();
     void connectHelpHandlers();
 
-    void writeFields(std::span<const analysis::Field> fields, const QString& text);
-    void writeResult(analysis::Field f, const QString& text);
+    // The panel's fields are written through the panel, which the marks and the copies read.
+    void writeFields(std::span<const analysis::Field> fields, const std::string& text);
+    void writeResult(analysis::Field f, const std::string& text);
+    void readPanelEdits();
 
     void updateCopyResults();
     void zoomIn(float x, float y);
@@ -345,20 +344,24 @@ class frmFunktion : public QWidget, private SharedState {
     void showZoomFactor(const std::string& factor);
     void showReadout(const std::string& caption);
     // The handlers' common steps (frmFunktion_colours.cpp, _curves.cpp, _fields.cpp).
-    void chooseCurveColour(Label* swatch);
-    void zeichne(const MemoField* field, const Label* swatch, plot::CurveKind kind,
-                 const QString& name, const char* legendName);
+    void chooseCurveColour(Label* swatch, Colour& curve);
+    void zeichne(const MemoField* field, Colour colour, plot::CurveKind kind, const QString& name,
+                 const char* legendName);
     void withHourglass(void (frmFunktion::*draw)());
     void spacingKeyPress(QComboBox* field, QWidget* next, int& keyAscii);
-    void rangeChange(QLineEdit* field);
-    void spacingChange(QComboBox* field);
+    // A range or spacing field's change handling, which reads the field into the view first.
+    void rangeChange(QLineEdit* field, numtext::FieldValue& range);
+    void spacingChange(QComboBox* field, plot::Spacing& spacing);
     std::optional<QPointF> dragFrom_;  // where a left press on the plot began, in twips
     AnalysisPage analysisPage() const;
     // False after a message when the library of the Kurvendiskussion is missing.
     bool paintDiscussionPages(QPagedPaintDevice& device);
 
-    plot::ViewState view_;     // shown by cbHL, lblZoom and lblPo
-    QPointer<QWidget> hilfe_;  // the manual's window
+    plot::ViewState view_;  // read from txtIX1 .. txtYA, shown by cbHL, lblZoom and lblPo
+    std::array<numtext::FieldValue, 5> coefficients_;  // read from txtA .. txtE
+    analysis::ShownResults panel_;  // the function fields and the result panel as they show
+    plot::DrawingStyle style_;      // shown by the swatches, obStrich and obPunkt
+    QPointer<QWidget> hilfe_;       // the manual's window
     QPointer<frmWertetabelle> valueTable_;
     QPointer<DiscussionWindow> discussion_;
     QPointer<SteckbriefWindow> steckbrief_;

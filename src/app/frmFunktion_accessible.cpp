@@ -106,10 +106,11 @@ void frmFunktion::nameControls() {
 // "y = x³ − 6x² + 9x, gezeichnet für -10 ≤ x ≤ 10 und -10 ≤ y ≤ 10. Markierte Punkte: …"
 QString frmFunktion::plotDescription() const {
     const auto coefficients = coefficientValues(coefficientTexts().texts);
-    const plot::Ranges r = ranges();
+    const plot::Ranges& r = view_.ranges;
+    const auto shown = [](const numtext::FieldValue& field) { return toQString(field.text()); };
     QString words = coefficients ? schoolFunction(*coefficients) + ", " : QString();
-    words += "gezeichnet für " + toQString(r.ix1) + " ≤ x ≤ " + toQString(r.ix2) + " und " +
-             toQString(r.iy1) + " ≤ y ≤ " + toQString(r.iy2) + ". Markierte Punkte: " +
-             toQString(analysis::pointsInWords(analysis::markedPoints(shownResults()))) + ".";
+    words += "gezeichnet für " + shown(r.ix1) + " ≤ x ≤ " + shown(r.ix2) + " und " + shown(r.iy1) +
+             " ≤ y ≤ " + shown(r.iy2) + ". Markierte Punkte: " +
+             toQString(analysis::pointsInWords(analysis::markedPoints(panel_))) + ".";
     return words;
 }

@@ -7,15 +7,34 @@ QWidget* frmFunktion::analysisField(analysis::Field f) const {
     return analysisFields_[static_cast<std::size_t>(f)];
 }
 
-void frmFunktion::writeFields(std::span<const analysis::Field> fields, const QString& text) {
-    for (analysis::Field f : fields) setFieldText(analysisField(f), text);
+void frmFunktion::writeFields(std::span<const analysis::Field> fields, const std::string& text) {
+    for (analysis::Field f : fields) {
+        panel_.show(f, text);
+        setFieldText(analysisField(f), toQString(text));
+    }
 }
 
 // A result shows its beginning, sign and leading digits, however long it is.
-void frmFunktion::writeResult(analysis::Field f, const QString& text) {
+void frmFunktion::writeResult(analysis::Field f, const std::string& text) {
+    panel_.show(f, text);
     QWidget* field = analysisField(f);
-    setFieldText(field, text);
+    setFieldText(field, toQString(text));
     if (auto* line = qobject_cast<QLineEdit*>(field)) line->setCursorPosition(0);
+}
+
+// The panel follows its fields as the user edits them too: Backspace in a result, a typed P01X.
+void frmFunktion::readPanelEdits() {
+    for (std::size_t i = 0; i < analysis::kFieldCount; ++i) {
+        const auto f = static_cast<analysis::Field>(i);
+        QWidget* field = analysisField(f);
+        panel_.show(f, textOf(field));  // as the layout left it
+        if (auto* line = qobject_cast<QLineEdit*>(field))
+            connect(line, &QLineEdit::textChanged, this,
+                    [this, f, line] { panel_.show(f, textOf(line)); });
+        else if (auto* memo = qobject_cast<MemoField*>(field))
+            connect(memo, &MemoField::changed, this,
+                    [this, f, memo] { panel_.show(f, textOf(memo)); });
+    }
 }
 
 void frmFunktion::LoeschErgebnisse() {
@@ -29,7 +48,7 @@ void frmFunktion::LoeschFunktionen() { writeFields(analysis::kFunctionFields, ""
 void frmFunktion::ZeigErgebnisfelder() {
     EingabeOK = true;
     txtHilfsgleichung->setText("");
-    const bool show = analysis::panelShows(textOf(txtFKT1));
+    const bool show = analysis::panelShows(panel_.text(analysis::Field::Fkt1));
     for (const auto& [index, label] : lblPArray_) label->setVisible(show);
     for (analysis::Field f : analysis::kResultFields) analysisField(f)->setVisible(show);
     for (analysis::Field f : analysis::kKindLabels) analysisField(f)->setVisible(show);
@@ -42,17 +61,14 @@ void frmFunktion::btStartKD_Click() {
     txtFKT4->setText("");
     ZeigErgebnisfelder();
     if (!EingabeOK) return;
-    const analysis::RunResult run = analysis::runCurveAnalysis(
-        {{textOf(txtA), textOf(txtB), textOf(txtC), textOf(txtD), textOf(txtE)},
-         textOf(txtP01X),
-         textOf(txtIX1),
-         textOf(txtIX2),
-         analysed});
+    const analysis::RunResult run =
+        analysis::runCurveAnalysis({coefficients_, panel_.text(analysis::Field::P01X),
+                                    view_.ranges.ix1, view_.ranges.ix2, analysed});
     analysed = run.shared;
     for (const analysis::RunStep& step : run.steps) {
         switch (step.kind) {
             case analysis::RunStep::Kind::Write:
-                writeResult(step.field, toQString(step.text));
+                writeResult(step.field, step.text);
                 break;
             case analysis::RunStep::Kind::Message:
                 dialogs.message(Dialogs::Icon::Info, "Polyskop", toQString(step.text));
@@ -71,7 +87,8 @@ void frmFunktion::btStartKD_Click() {
 }
 
 // The curves drawn from the old terms go with them: the plot is wiped to its axes and grid.
-void frmFunktion::coefficientChanged() {
+void frmFunktion::coefficientChanged(const TextField* field, numtext::FieldValue& coefficient) {
+    coefficient = textOf(field);
     forgetEditedFractions();
     txtP01X->setText("");
     txtP01Y->setText("");
@@ -97,6 +114,7 @@ void frmFunktion::connectAnalysisHandlers() {
                        txtP02X, txtP02Y, txtP03X, txtP03Y, txtP04X,           txtP04Y,  txtPE1X,
                        txtPE1Y, txtPE2X, txtPE2Y, txtPE3X, txtPE3Y,           txtPW1X,  txtPW1Y,
                        txtPW2X, txtPW2Y, txtPYX,  txtPYY,  lblMMPE1,          lblMMPE2, lblMMPE3};
+    readPanelEdits();
     TextField* koeff[] = {txtA, txtB, txtC, txtD, txtE};
     for (int i = 0; i < 5; ++i) {
         TextField* f = koeff[i];
@@ -109,7 +127,9 @@ void frmFunktion::connectAnalysisHandlers() {
             }
             key = out.key;
         });
-        connect(f, &QLineEdit::textChanged, this, [this] { coefficientChanged(); });
+        coefficients_[i] = textOf(f);  // as the layout left it
+        connect(f, &QLineEdit::textChanged, this,
+                [this, f, i] { coefficientChanged(f, coefficients_[i]); });
     }
     connect(btCKo, &QPushButton::clicked, this, [this] { btCKo_Click(); });
     connect(btCKD, &QPushButton::clicked, this, [this] { btCKD_Click(); });
@@ -124,7 +144,8 @@ void frmFunktion::connectAnalysisHandlers() {
     for (analysis::Field field : analysis::kResultFields) {
         auto* f = static_cast<TextField*>(analysisField(field));
         if (f != txtP01X) installKeyPressHandler(f, [](int& key) { key = keys::resultKey(key); });
-        connect(f, &TextField::doubleClicked, this,
-                [this, f] { txtF->setText(f->objectName().mid(3) + " = " + f->text()); });
+        connect(f, &TextField::doubleClicked, this, [this, f, field] {
+            txtF->setText(f->objectName().mid(3) + " = " + toQString(panel_.text(field)));
+        });
     }
 }

@@ -18,9 +18,11 @@ void frmFunktion::setBackColour(QWidget* control, Colour colour) {
 }
 
 // A curve's swatch takes the chosen colour; the curve itself is drawn in it next time.
-void frmFunktion::chooseCurveColour(Label* swatch) {
-    if (const auto colour = dialogs.chooseColour(backColour(swatch)))
-        setBackColour(swatch, *colour);
+void frmFunktion::chooseCurveColour(Label* swatch, Colour& curve) {
+    const auto colour = dialogs.chooseColour(curve);
+    if (!colour) return;
+    curve = *colour;
+    setBackColour(swatch, curve);
 }
 
 namespace {
@@ -34,6 +36,10 @@ void setWidth(QComboBox* list, bool visible) {
 }  // namespace
 
 void frmFunktion::connectColourHandlers() {
+    // The style starts from the colours the layout gave the swatches.
+    style_.curves = {backColour(lblF1), backColour(lblF2), backColour(lblF3), backColour(lblF4),
+                     backColour(lblF5)};
+    style_.background = backColour(lblBG);
     connect(lblF1, &Label::clicked, this, [this] { lblF1_Click(); });
     connect(lblF2, &Label::clicked, this, [this] { lblF2_Click(); });
     connect(lblF3, &Label::clicked, this, [this] { lblF3_Click(); });
@@ -46,11 +52,11 @@ void frmFunktion::connectColourHandlers() {
     connect(cbStrichstärke, &QCheckBox::toggled, this, [this] { cbStrichstärke_Click(); });
 }
 
-void frmFunktion::lblF1_Click() { chooseCurveColour(lblF1); }
-void frmFunktion::lblF2_Click() { chooseCurveColour(lblF2); }
-void frmFunktion::lblF3_Click() { chooseCurveColour(lblF3); }
-void frmFunktion::lblF4_Click() { chooseCurveColour(lblF4); }
-void frmFunktion::lblF5_Click() { chooseCurveColour(lblF5); }
+void frmFunktion::lblF1_Click() { chooseCurveColour(lblF1, style_.curves[0]); }
+void frmFunktion::lblF2_Click() { chooseCurveColour(lblF2, style_.curves[1]); }
+void frmFunktion::lblF3_Click() { chooseCurveColour(lblF3, style_.curves[2]); }
+void frmFunktion::lblF4_Click() { chooseCurveColour(lblF4, style_.curves[3]); }
+void frmFunktion::lblF5_Click() { chooseCurveColour(lblF5, style_.curves[4]); }
 
 void frmFunktion::cbAHC_Click() {
     const auto colour = dialogs.chooseColour(AchsenFarbe);
@@ -63,10 +69,11 @@ void frmFunktion::cbAHC_Click() {
 void frmFunktion::lblFAH_Click() { cbAHC_Click(); }
 
 void frmFunktion::cbBackC_Click() {
-    const auto colour = dialogs.chooseColour(backColour(lblBG));
+    const auto colour = dialogs.chooseColour(style_.background);
     if (!colour) return;
-    setBackColour(lblBG, *colour);
-    setBackColour(lblHGF, *colour);
+    style_.background = *colour;
+    setBackColour(lblBG, style_.background);
+    setBackColour(lblHGF, style_.background);
     redraw(Redraw::NewColour);
 }
 

@@ -6,11 +6,11 @@
 
 // A curve drawn again over the same view is retained once: pressing "Z" again and again must not
 // let the picture grow. Its pen width and its message come as from a new drawing.
-void frmFunktion::zeichne(const MemoField* field, const Label* swatch, plot::CurveKind kind,
+void frmFunktion::zeichne(const MemoField* field, Colour colour, plot::CurveKind kind,
                           const QString& name, const char* legendName) {
     PlotWidget& square = *painter_;
-    const plot::Curve curve{termOf(field), kind, backColour(swatch), textOf(cbStrich)};
-    const plot::Ranges shown = ranges();
+    const plot::Curve curve{termOf(field), kind, colour, textOf(cbStrich)};
+    const plot::Ranges& shown = view_.ranges;
     bool drawn = false;
     const int failure =
         square.drawOnce(plot::curveKey(shown, curve, NullpunktY, square.penWidth()), [&] {
@@ -38,28 +38,30 @@ void frmFunktion::connectCurveHandlers() {
     connect(btZ3, &QPushButton::clicked, this, [this] { btZ3_Click(); });
     connect(btZ4, &QPushButton::clicked, this, [this] { btZ4_Click(); });
     connect(btZHG, &QPushButton::clicked, this, [this] { btZHG_Click(); });
+    // One of the two option buttons is always checked: the other one's toggle says it all.
+    style_.yInLines = obStrich->isChecked();
+    connect(obStrich, &QRadioButton::toggled, this, [this](bool on) { style_.yInLines = on; });
 }
 
 void frmFunktion::ZeichneY() {
-    zeichne(txtFKT1, lblF1,
-            obStrich->isChecked() ? plot::CurveKind::Lines : plot::CurveKind::Points, "1. Funktion",
-            "y");
+    zeichne(txtFKT1, style_.curves[0],
+            style_.yInLines ? plot::CurveKind::Lines : plot::CurveKind::Points, "1. Funktion", "y");
 }
 
 void frmFunktion::ZeichneY1() {
-    zeichne(txtFKT2, lblF2, plot::CurveKind::Single, "2. Funktion", "y'");
+    zeichne(txtFKT2, style_.curves[1], plot::CurveKind::Single, "2. Funktion", "y'");
 }
 
 void frmFunktion::ZeichneY2() {
-    zeichne(txtFKT3, lblF3, plot::CurveKind::Single, "3. Funktion", "y''");
+    zeichne(txtFKT3, style_.curves[2], plot::CurveKind::Single, "3. Funktion", "y''");
 }
 
 void frmFunktion::ZeichneY3() {
-    zeichne(txtFKT4, lblF4, plot::CurveKind::Single, "4. Funktion", "y'''");
+    zeichne(txtFKT4, style_.curves[3], plot::CurveKind::Single, "4. Funktion", "y'''");
 }
 
 void frmFunktion::ZeichneHG() {
-    zeichne(txtHilfsgleichung, lblF5, plot::CurveKind::Single, "Funktion HG", "HG");
+    zeichne(txtHilfsgleichung, style_.curves[4], plot::CurveKind::Single, "Funktion HG", "HG");
 }
 
 void frmFunktion::btZ1_Click() { withHourglass(&frmFunktion::ZeichneY); }

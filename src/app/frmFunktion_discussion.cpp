@@ -26,8 +26,10 @@ void frmFunktion::followDiscussion() {
 }
 
 CoefficientTexts frmFunktion::coefficientTexts() const {
-    return {{txtA->text(), txtB->text(), txtC->text(), txtD->text(), txtE->text()},
-            taken_.fractions};
+    CoefficientTexts now{{}, taken_.fractions};
+    for (std::size_t i = 0; i < now.texts.size(); ++i)
+        now.texts[i] = toQString(coefficients_[i].text());
+    return now;
 }
 
 void frmFunktion::forgetEditedFractions() {
@@ -87,7 +89,7 @@ void frmFunktion::copyDiscussionLatex() {
 bool frmFunktion::paintDiscussionPages(QPagedPaintDevice& device) {
     // The picture as the window retains it now, through the one draw path.
     const picture::Primitives primitives = retained().primitives();
-    const Colour background = backColour(lblBG);
+    const Colour background = style_.background;
     const plot::Layer layer = plotLayer();
     const DiscussionPicture picture = [&](QPainter& p, const QRectF& square) {
         p.translate(square.topLeft());

@@ -34,24 +34,13 @@ void putOnClipboard(QMimeData* data) { QApplication::clipboard()->setMimeData(da
 
 }  // namespace
 
-analysis::ShownResults frmFunktion::shownResults() const {
-    analysis::ShownResults shown;
-    const MemoField* terms[] = {txtFKT1, txtFKT2, txtFKT3, txtFKT4, txtHilfsgleichung};
-    for (int i = 0; i < 5; ++i) shown.terms[i] = textOf(terms[i]);
-    for (std::size_t i = 0; i < analysis::kResultFields.size(); ++i)
-        shown.fields[i] = textOf(analysisField(analysis::kResultFields[i]));
-    for (std::size_t i = 0; i < analysis::kKindLabels.size(); ++i)
-        shown.kinds[i] = textOf(analysisField(analysis::kKindLabels[i]));
-    return shown;
-}
-
 void frmFunktion::savePicture() {
     QString filter;
     const auto path = dialogs.saveFileName("Bild speichern", picture::fileFilters(), filter);
     if (!path) return;
     const picture::Format format = picture::formatOf(*path, filter);
     const plot::Layer layer = plotLayer();
-    const picture::Picture shown{retained().primitives(), backColour(lblBG), layer};
+    const picture::Picture shown{retained().primitives(), style_.background, layer};
     saveFile(dialogs, picture::withEnding(*path, format),
              [&](QIODevice& out) { return picture::write(out, format, shown); });
 }
@@ -59,14 +48,14 @@ void frmFunktion::savePicture() {
 void frmFunktion::copyPicture() {
     auto* data = new QMimeData;
     const plot::Layer layer = plotLayer();
-    const picture::Picture shown{retained().primitives(), backColour(lblBG), layer};
+    const picture::Picture shown{retained().primitives(), style_.background, layer};
     data->setImageData(picture::image(shown, picture::kPngScale));
     data->setData("image/svg+xml", picture::svg(shown));
     putOnClipboard(data);
 }
 
 void frmFunktion::copyResults() {
-    const analysis::ShownResults shown = shownResults();
+    const analysis::ShownResults& shown = panel_;
     if (!analysis::hasResults(shown)) return;
     const TextTable table = analysis::resultsTable(shown);
     auto* data = new QMimeData;
@@ -76,12 +65,12 @@ void frmFunktion::copyResults() {
 }
 
 void frmFunktion::updateCopyResults() {
-    copyResultsAction_->setEnabled(analysis::hasResults(shownResults()));
+    copyResultsAction_->setEnabled(analysis::hasResults(panel_));
 }
 
 AnalysisPage frmFunktion::analysisPage() const {
     AnalysisPage page;
-    const analysis::ShownResults shown = shownResults();
+    const analysis::ShownResults& shown = panel_;
     const std::array<QString, 5> texts = coefficientTexts().texts;
     const auto values = coefficientValues(texts);
     page.function = values ? schoolFunction(*values) : "y = " + toQString(shown.terms[0]);
@@ -93,12 +82,15 @@ AnalysisPage frmFunktion::analysisPage() const {
     const char* names[] = {"y' = ", "y'' = ", "y''' = ", "HG = "};
     for (int i = 1; i < 5; ++i)
         if (!shown.terms[i].empty()) page.lines << names[i - 1] + toQString(shown.terms[i]);
-    page.view << "Def.Bereich: " + txtIX1->text() + " ≤ x ≤ " + txtIX2->text()
-              << "Wertebereich: " + txtIY1->text() + " ≤ y ≤ " + txtIY2->text()
-              << "X-Abstand: " + txtXA->currentText() << "Y-Abstand: " + txtYA->currentText();
+    const auto shownText = [](const numtext::FieldValue& field) { return toQString(field.text()); };
+    const plot::Ranges& r = view_.ranges;
+    page.view << "Def.Bereich: " + shownText(r.ix1) + " ≤ x ≤ " + shownText(r.ix2)
+              << "Wertebereich: " + shownText(r.iy1) + " ≤ y ≤ " + shownText(r.iy2)
+              << "X-Abstand: " + shownText(view_.xa.field)
+              << "Y-Abstand: " + shownText(view_.ya.field);
     page.results = analysis::resultsTable(shown, false);
     page.primitives = retained().primitives();
-    page.background = backColour(lblBG);
+    page.background = style_.background;
     page.layer = plotLayer();
     page.date = QDate::currentDate();
     return page;

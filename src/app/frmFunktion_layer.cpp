@@ -5,8 +5,7 @@
 #include "app/frmFunktion.h"
 #include "app/picture_painter.h"
 #include "base/failure.h"
-#include "base/numtext.h"
-#include "plot/grid.h"
+#include "plot/spacing.h"
 #include "plot/square.h"
 
 namespace {
@@ -30,32 +29,32 @@ plot::Symbol symbolOf(analysis::PointKind kind) {
 plot::Layer frmFunktion::plotLayer() const {
     plot::Layer layer;
     layer.colour = AchsenFarbe;
-    layer.background = backColour(lblBG);
+    layer.background = style_.background;
     try {
-        const plot::Ranges r = ranges();
+        const plot::Ranges& r = view_.ranges;
         const QFontMetricsF metrics(PicturePainter::layerFont());
-        const plot::LayerView view{numtext::parse(r.ix1),
-                                   numtext::parse(r.ix2),
-                                   numtext::parse(r.iy1),
-                                   numtext::parse(r.iy2),
-                                   plot::spacingValue(textOf(txtXA)),
-                                   plot::spacingValue(textOf(txtYA)),
+        const plot::LayerView view{r.ix1.number(),
+                                   r.ix2.number(),
+                                   r.iy1.number(),
+                                   r.iy2.number(),
+                                   plot::spacingValue(view_.xa),
+                                   plot::spacingValue(view_.ya),
                                    NullpunktX,
                                    NullpunktY,
                                    AchsenFarbe,
-                                   backColour(lblBG),
+                                   style_.background,
                                    [&metrics](const std::string& text) {
                                        return metrics.horizontalAdvance(toQString(text)) *
                                               plot::kTwipsPerPixel;
                                    },
-                                   plot::piSpacing(textOf(txtXA)),
-                                   plot::piSpacing(textOf(txtYA))};
+                                   view_.xa.pi,
+                                   view_.ya.pi};
         // Numbers belong to drawn axes: none on an empty picture.
         if (axisNumbersAction_->isChecked() && !retained().primitives().empty())
             layer = plot::axisNumbers(view);
         if (marksAction_->isChecked()) {
             std::vector<plot::WorldMark> marks;
-            for (const analysis::MarkedPoint& p : analysis::markedPoints(shownResults()))
+            for (const analysis::MarkedPoint& p : analysis::markedPoints(panel_))
                 marks.push_back({p.x, p.y, symbolOf(p.kind), p.label});
             // The labels keep off the curve of y, drawn or not: the points lie on it.
             const auto y = [k = analysed.koeff](double x) {

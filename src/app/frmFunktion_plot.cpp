@@ -17,14 +17,11 @@ void frmFunktion::connectGridHandlers() {
     connect(cbHL, &QPushButton::clicked, this, [this] { cbHL_Click(); });
 }
 
-plot::Ranges frmFunktion::ranges() const {
-    return {textOf(txtIX1), textOf(txtIX2), textOf(txtIY1), textOf(txtIY2)};
-}
-
 void frmFunktion::ZeichneAchsen() {
     try {
         // drawAxes ends every failure itself; nothing may escape into the event loop anyway.
-        plot::drawAxes(surface(), ranges(), textOf(cbKreuz), AchsenFarbe, NullpunktX, NullpunktY);
+        plot::drawAxes(surface(), view_.ranges, textOf(cbKreuz), AchsenFarbe, NullpunktX,
+                       NullpunktY);
     } catch (const Failure&) {
     }
 }
@@ -33,7 +30,7 @@ void frmFunktion::ZeichneHilfslinien() {
     if (!view_.gridShown) return;
     setHourglass(true);
     try {
-        plot::drawGrid(surface(), ranges(), textOf(txtXA), textOf(txtYA), NullpunktX, NullpunktY,
+        plot::drawGrid(surface(), view_.ranges, view_.xa, view_.ya, NullpunktX, NullpunktY,
                        AchsenFarbe);
     } catch (const Failure&) {
         // Lines already drawn stay.

@@ -3,7 +3,7 @@
 #include "app/frmWertetabelle.h"
 #include "base/failure.h"
 #include "base/numtext.h"
-#include "plot/grid.h"
+#include "plot/spacing.h"
 
 void frmFunktion::showValueTable() {
     const MemoField* fields[] = {txtFKT1, txtFKT2, txtFKT3, txtFKT4, txtHilfsgleichung};
@@ -13,16 +13,17 @@ void frmFunktion::showValueTable() {
         if (!fields[i]->text().isEmpty())
             columns.push_back({headings[i], termOf(fields[i]), i > 0});
     // The step of the X grid, its names such as "Pi/2" written as their number.
-    QString step = txtXA->currentText();
+    QString step = toQString(view_.xa.field.text());
     try {
-        step = toQString(numtext::format(plot::spacingValue(textOf(txtXA))));
+        step = toQString(numtext::format(plot::spacingValue(view_.xa)));
     } catch (const Failure&) {
     }
+    const QString from = toQString(view_.ranges.ix1.text());
+    const QString to = toQString(view_.ranges.ix2.text());
     if (valueTable_)
-        valueTable_->take(std::move(columns), txtIX1->text(), txtIX2->text(), step);
+        valueTable_->take(std::move(columns), from, to, step);
     else
-        valueTable_ = new frmWertetabelle(windowIcon(), std::move(columns), txtIX1->text(),
-                                          txtIX2->text(), step);
+        valueTable_ = new frmWertetabelle(windowIcon(), std::move(columns), from, to, step);
     valueTable_->show();
     valueTable_->raise();
     valueTable_->activateWindow();

@@ -41,7 +41,7 @@ void frmFunktion::showZoomStep(const plot::ZoomStep& step) {
 }
 
 void frmFunktion::zoomIn(float x, float y) {
-    const plot::ZoomStep step = plot::zoom(ranges(), textOf(txtXA), textOf(txtYA), x, y);
+    const plot::ZoomStep step = plot::zoom(view_.ranges, view_.xa, view_.ya, x, y);
     showReadout(step.caption);
     if (step.refused)
         dialogs.message(Dialogs::Icon::Info, "Polyskop",
@@ -58,7 +58,7 @@ void frmFunktion::lblBG_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers 
     setHourglass(true);
     try {
         if (keys == Qt::NoModifier)
-            showReadout(plot::readout(ranges(), view_.zoomFactor, x, y));
+            showReadout(plot::readout(view_.ranges, view_.zoomFactor, x, y));
         else
             zoomIn(x, y);
     } catch (const Failure&) {
@@ -73,8 +73,8 @@ void frmFunktion::lblBG_Wheel(int notches, float x, float y) {
     try {
         if (notches > 0) {
             zoomIn(x, y);
-        } else if (const auto step = plot::zoomOut(ranges(), textOf(txtXA), textOf(txtYA),
-                                                   view_.zoomFactor, x, y)) {
+        } else if (const auto step =
+                       plot::zoomOut(view_.ranges, view_.xa, view_.ya, view_.zoomFactor, x, y)) {
             showReadout(step->caption);
             showZoomStep(*step);
         }
@@ -92,10 +92,10 @@ void frmFunktion::lblBG_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifier
             painter_->setShift(QPointF(x - dragFrom_->x(), y - dragFrom_->y()));
         } else if ((buttons & Qt::RightButton) && (keys & Qt::ControlModifier)) {
             if (const auto caption =
-                    plot::traceReadout(ranges(), view_.zoomFactor, termOf(txtFKT1), x))
+                    plot::traceReadout(view_.ranges, view_.zoomFactor, termOf(txtFKT1), x))
                 showReadout(*caption);
         } else if (buttons & Qt::RightButton) {
-            showReadout(plot::readout(ranges(), view_.zoomFactor, x, y));
+            showReadout(plot::readout(view_.ranges, view_.zoomFactor, x, y));
         }
     } catch (const Failure&) {
     }
@@ -112,7 +112,7 @@ void frmFunktion::lblBG_MouseUp(Qt::MouseButton button, float x, float y) {
         return;
     setHourglass(true);
     try {
-        const plot::PanStep step = plot::pan(ranges(), textOf(txtXA), static_cast<float>(moved.x()),
+        const plot::PanStep step = plot::pan(view_.ranges, view_.xa, static_cast<float>(moved.x()),
                                              static_cast<float>(moved.y()));
         txtIX1->setText(toQString(step.ix1));
         txtIX2->setText(toQString(step.ix2));

@@ -26,11 +26,11 @@ void drawAxes(Surface& s, const Ranges& r, const std::string& kreuzText, Colour 
               std::int32_t& nullpunktX, std::int32_t& nullpunktY) {
     try {
         s.clear();
-        if (r.ix1.empty() || r.ix2.empty() || r.iy1.empty() || r.iy2.empty()) return;
-        double xmin = numtext::parse(r.ix1);
-        double xmax = numtext::parse(r.ix2);
-        double ymin = numtext::parse(r.iy1);
-        double ymax = numtext::parse(r.iy2);
+        if (r.ix1.isEmpty() || r.ix2.isEmpty() || r.iy1.isEmpty() || r.iy2.isEmpty()) return;
+        double xmin = r.ix1.number();
+        double xmax = r.ix2.number();
+        double ymin = r.iy1.number();
+        double ymax = r.iy2.number();
         s.setPenWidth(crossWidthOf(kreuzText));
         nullpunktY = numtext::toInt32(kSquareTop + divide(kSquareSide * ymax, ymax - ymin));
         if (nullpunktY > 0)

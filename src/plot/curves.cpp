@@ -73,7 +73,8 @@ std::optional<int> curvePenWidth(const std::string& text) {
 std::string curveKey(const Ranges& r, const Curve& c, std::int32_t nullpunktY, int penWidth) {
     std::string key;
     // Each text with its length in front, so that no text can pass for the next.
-    for (const std::string* t : {&c.term, &r.ix1, &r.ix2, &r.iy1, &r.iy2, &c.penWidth})
+    for (const std::string* t :
+         {&c.term, &r.ix1.text(), &r.ix2.text(), &r.iy1.text(), &r.iy2.text(), &c.penWidth})
         key += std::to_string(t->size()) + ':' + *t;
     // A text that is no width leaves the pen as it was.
     const int width = curvePenWidth(c.penWidth).value_or(penWidth);
@@ -98,10 +99,10 @@ int drawCurve(Surface& s, const Ranges& r, const Curve& c, std::int32_t nullpunk
     const terms::Program program = compileCurveTerm(c.term, c.kind == CurveKind::Single);
 
     double xmin = 0, xmax = 0, ymin = 0, ymax = 0, step = 0;
-    attempt([&] { xmin = numtext::parse(r.ix1); });
-    attempt([&] { xmax = numtext::parse(r.ix2); });
-    attempt([&] { ymin = numtext::parse(r.iy1); });
-    attempt([&] { ymax = numtext::parse(r.iy2); });
+    attempt([&] { xmin = r.ix1.number(); });
+    attempt([&] { xmax = r.ix2.number(); });
+    attempt([&] { ymin = r.iy1.number(); });
+    attempt([&] { ymax = r.iy2.number(); });
     attempt([&] { step = checkFinite(xmax - xmin) / intervals; });
     // Equal bounds: the sampling would never advance.
     if (step == 0) return 0;

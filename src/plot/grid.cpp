@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "base/failure.h"
-#include "base/numtext.h"
 #include "plot/square.h"
 
 namespace plot {
@@ -39,45 +38,20 @@ void horizontal(Surface& s, double y, Colour colour) {
     s.line(kSquareLeft, static_cast<float>(y), kSquareRight, static_cast<float>(y), colour);
 }
 
-// The spacings named by π, with the values the grid has always used for them.
-struct NamedPiSpacing {
-    const char* text;
-    double value;
-    PiSpacing fraction;
-};
-constexpr NamedPiSpacing kPiSpacings[] = {
-    {"Pi", 3.14159265358979, {1, 1}},    {"Pi/2", 1.5707963267949, {1, 2}},
-    {"Pi/3", 1.0471975511966, {1, 3}},   {"Pi/4", 0.785398163397448, {1, 4}},
-    {"Pi/6", 0.523598775598299, {1, 6}}, {"2Pi", 6.28318530717959, {2, 1}}};
-
-const NamedPiSpacing* namedPi(const std::string& text) {
-    for (const NamedPiSpacing& named : kPiSpacings)
-        if (text == named.text) return &named;
-    return nullptr;
-}
-
 }  // namespace
 
-double spacingValue(const std::string& text) {
-    if (const NamedPiSpacing* named = namedPi(text)) return named->value;
-    return numtext::parse(text);
-}
-
-PiSpacing piSpacing(const std::string& text) {
-    const NamedPiSpacing* named = namedPi(text);
-    return named ? named->fraction : PiSpacing{};
-}
-
-void drawGrid(Surface& s, const Ranges& r, const std::string& xSpacing, const std::string& ySpacing,
+void drawGrid(Surface& s, const Ranges& r, const Spacing& xSpacing, const Spacing& ySpacing,
               std::int32_t nullpunktX, std::int32_t nullpunktY, Colour colour) {
-    for (const std::string* t : {&r.ix1, &r.ix2, &r.iy1, &r.iy2})
-        if (t->empty() || *t == "-") return;
-    if (xSpacing.empty() || ySpacing.empty() || xSpacing == "0" || ySpacing == "0") return;
+    // These return before anything is read; any other text that is no number fails.
+    for (const numtext::FieldValue* range : {&r.ix1, &r.ix2, &r.iy1, &r.iy2})
+        if (range->isEmpty() || range->text() == "-") return;
+    for (const Spacing* spacing : {&xSpacing, &ySpacing})
+        if (spacing->field.isEmpty() || spacing->field.text() == "0") return;
 
-    double x1 = numtext::parse(r.ix1);
-    double x2 = numtext::parse(r.ix2);
-    double y1 = numtext::parse(r.iy1);
-    double y2 = numtext::parse(r.iy2);
+    double x1 = r.ix1.number();
+    double x2 = r.ix2.number();
+    double y1 = r.iy1.number();
+    double y2 = r.iy2.number();
     double dx = spacingValue(xSpacing);
     double dy = spacingValue(ySpacing);
     if (!(x2 > x1) || !(y2 > y1)) return;

@@ -1,8 +1,5 @@
 #include "plot/range_fields.h"
 
-#include "base/failure.h"
-#include "base/numtext.h"
-
 namespace plot {
 
 std::optional<std::string> completeRange(std::string_view text) {
@@ -17,13 +14,8 @@ std::optional<std::string> completeSpacing(std::string_view text) {
     return std::nullopt;
 }
 
-bool spacingDraws(std::string_view text) {
-    if (text.empty()) return false;
-    try {
-        return numtext::parse(text) != 0;
-    } catch (const Failure&) {
-        return false;
-    }
+bool spacingDraws(const numtext::FieldValue& spacing) {
+    return spacing.isNumber() && spacing.number() != 0;
 }
 
 }  // namespace plot

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/field_value.h"
+
 // The change handling of the range fields (txtIX1 .. txtIY2) and the spacing fields (txtXA,
 // txtYA) above the plot square.
 namespace plot {
@@ -17,6 +19,6 @@ std::optional<std::string> completeSpacing(std::string_view text);
 
 // Whether a spacing field's change handler draws the grid: the text is a number other than 0.
 // An empty text or one that is no number draws nothing.
-bool spacingDraws(std::string_view text);
+bool spacingDraws(const numtext::FieldValue& spacing);
 
 }  // namespace plot

@@ -35,8 +35,8 @@ int readoutDecimals(const std::string& zoomCaption) {
 }  // namespace
 
 WorldPoint clickToWorld(const Ranges& r, float x, float y) {
-    const double x1 = numtext::parse(r.ix1), x2 = numtext::parse(r.ix2);
-    const double y1 = numtext::parse(r.iy1), y2 = numtext::parse(r.iy2);
+    const double x1 = r.ix1.number(), x2 = r.ix2.number();
+    const double y1 = r.iy1.number(), y2 = r.iy2.number();
     const double wx = checkFinite(checkFinite(checkFinite(x2 - x1) * x) / kSquareSide + x1);
     const double wy = checkFinite(y2 - checkFinite(checkFinite(y2 - y1) * y) / kSquareSide);
     return {wx, wy};
@@ -75,9 +75,9 @@ ZoomStep viewAround(WorldPoint p, int decimals, double halfX, double halfY, doub
 
 }  // namespace
 
-ZoomStep zoom(const Ranges& r, const std::string& xa, const std::string& ya, float x, float y) {
+ZoomStep zoom(const Ranges& r, const Spacing& xa, const Spacing& ya, float x, float y) {
     const WorldPoint p = clickToWorld(r, x, y);
-    const double dx = numtext::parse(xa), dy = numtext::parse(ya);
+    const double dx = xa.field.number(), dy = ya.field.number();
     const int decimals = viewDecimals(dx);
     if (dx < smallestSpacing || dy < smallestSpacing) {
         ZoomStep refused;
@@ -101,19 +101,18 @@ std::optional<std::string> traceReadout(const Ranges& r, const std::string& zoom
     }
 }
 
-std::optional<ZoomStep> zoomOut(const Ranges& r, const std::string& xa, const std::string& ya,
+std::optional<ZoomStep> zoomOut(const Ranges& r, const Spacing& xa, const Spacing& ya,
                                 const std::string& zoomCaption, float x, float y) {
     if (!(numtext::parse(zoomCaption) > 1)) return std::nullopt;
     const WorldPoint p = clickToWorld(r, x, y);
-    const double dx = checkFinite(numtext::parse(xa) * 10),
-                 dy = checkFinite(numtext::parse(ya) * 10);
+    const double dx = checkFinite(xa.field.number() * 10), dy = checkFinite(ya.field.number() * 10);
     return viewAround(p, viewDecimals(dx), 10 * dx, 10 * dy, dx, dy);
 }
 
-PanStep pan(const Ranges& r, const std::string& xa, float dx, float dy) {
-    const double x1 = numtext::parse(r.ix1), x2 = numtext::parse(r.ix2);
-    const double y1 = numtext::parse(r.iy1), y2 = numtext::parse(r.iy2);
-    const int decimals = viewDecimals(numtext::parse(xa));
+PanStep pan(const Ranges& r, const Spacing& xa, float dx, float dy) {
+    const double x1 = r.ix1.number(), x2 = r.ix2.number();
+    const double y1 = r.iy1.number(), y2 = r.iy2.number();
+    const int decimals = viewDecimals(xa.field.number());
     const double sx = numtext::roundTo(checkFinite(-(x2 - x1) * dx / kSquareSide), decimals);
     const double sy = numtext::roundTo(checkFinite((y2 - y1) * dy / kSquareSide), decimals);
     return {numtext::format(x1 + sx), numtext::format(x2 + sx), numtext::format(y1 + sy),

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "plot/ranges.h"
+#include "plot/spacing.h"
 
 // The point readout and the zoom of the plot square: a click position in twips relative to the
 // square's top-left corner (0..7005, y downwards) turned into world coordinates.
@@ -15,7 +16,7 @@ struct WorldPoint {
 };
 
 // x = (X2 - X1) * X / 7005 + X1, y = Y2 - (Y2 - Y1) * Y / 7005. Throws Failure for a range
-// text that is not a number or a result out of range.
+// that is not a number or a result out of range.
 WorldPoint clickToWorld(const Ranges& r, float x, float y);
 
 // "Po1( x ; y )" with both values rounded to the decimals (halves to even).
@@ -35,14 +36,14 @@ struct ZoomStep {
 };
 
 // Two old spacings around the clicked point, rounded to 1 - log10(dx) decimals (at least 0),
-// a tenth of the spacings. Throws Failure for range or spacing texts that are no numbers
+// a tenth of the spacings. Throws Failure for ranges or spacings that are no numbers
 // ("Pi" included) or a spacing not above 0.
-ZoomStep zoom(const Ranges& r, const std::string& xa, const std::string& ya, float x, float y);
+ZoomStep zoom(const Ranges& r, const Spacing& xa, const Spacing& ya, float x, float y);
 
 // The inverse of a zoom around the clicked point: spacings ten times wider, ten of them on either
 // side of the point, which is rounded to 1 - log10(new x spacing) decimals. Nothing once the zoom
 // factor is back at the reset view's 1. Throws Failure as zoom does.
-std::optional<ZoomStep> zoomOut(const Ranges& r, const std::string& xa, const std::string& ya,
+std::optional<ZoomStep> zoomOut(const Ranges& r, const Spacing& xa, const Spacing& ya,
                                 const std::string& zoomCaption, float x, float y);
 
 // The caption of lblPo while the curve of y is traced: x under the pointer as the readout rounds
@@ -59,7 +60,7 @@ struct PanStep {
 // The ranges moved against the pointer's way, by dx and dy twips (dragging to the right brings
 // in what lay to the left); the world distance is rounded as a zoom rounds its centre, to
 // 1 - log10(x spacing) decimals. Throws Failure as zoom does.
-PanStep pan(const Ranges& r, const std::string& xa, float dx, float dy);
+PanStep pan(const Ranges& r, const Spacing& xa, float dx, float dy);
 
 // The text that a double click on lblPo copies into txtP01X: what stands between "Po1(" and
 // the first ";", the blank before the number included. Nothing when the caption holds no ";"

@@ -13,7 +13,7 @@ using Kind = RunStep::Kind;
 
 namespace {
 
-RunResult run(std::array<std::string, 5> coefficients, std::string p01x = "",
+RunResult run(std::array<numtext::FieldValue, 5> coefficients, std::string p01x = "",
               SharedValues before = {}) {
     return runCurveAnalysis({std::move(coefficients), std::move(p01x), "-10", "10", before});
 }
@@ -167,7 +167,7 @@ TEST(CurveAnalysis, AFailureEndsTheRunWithWhatWasWritten) {
 
     // Coefficients that make no sense stop the run before anything is computed or drawn.
     for (const auto& [coefficients, kind, text] :
-         std::vector<std::tuple<std::array<std::string, 5>, Kind, std::string>>{
+         std::vector<std::tuple<std::array<numtext::FieldValue, 5>, Kind, std::string>>{
              {{"", "1-2", "", "", "3"}, Kind::Refusal, "Der Koeffizient B ist keine Zahl: „1-2“"},
              {{"1E310", "x", "", "", ""}, Kind::Refusal, "Der Koeffizient A ist zu groß: „1E310“"},
              {{"2", "", "", "", "1234567890123456789012345678901234567890x"},

@@ -6,7 +6,7 @@ using namespace analysis;
 
 namespace {
 
-TermResult build(std::array<std::string_view, 5> f, std::string_view p01 = "") {
+TermResult build(const std::array<numtext::FieldValue, 5>& f, std::string_view p01 = "") {
     return BildeTerme(f, p01);
 }
 

@@ -200,7 +200,7 @@ TEST(GridTest, NothingDrawnForUnusableInput) {
         RecordingSurface s;
         s.setPenWidth(4);
         plot::drawGrid(s, r, xs, ys, 3622, 4642, 0);
-        EXPECT_TRUE(s.primitives().empty()) << r.ix1 << " " << xs << " " << ys;
+        EXPECT_TRUE(s.primitives().empty()) << r.ix1.text() << " " << xs << " " << ys;
         EXPECT_EQ(s.penWidth(), 4);
     }
 }

@@ -10,7 +10,7 @@ const plot::Ranges initial{"-10", "10", "-10", "10"};
 
 // The click position in twips for a world point of the view.
 float twipsX(const plot::Ranges& r, double x) {
-    const double x1 = std::stod(r.ix1), x2 = std::stod(r.ix2);
+    const double x1 = r.ix1.number(), x2 = r.ix2.number();
     return static_cast<float>((x - x1) * 7005 / (x2 - x1));
 }
 
@@ -59,7 +59,7 @@ TEST(ZoomTest, SixZoomsAtTheCentreThenTheRefusal) {
         xa = z.xa, ya = z.ya;
     }
     EXPECT_EQ(xa, "1E-06");
-    EXPECT_EQ(r.ix1, "-1E-05");
+    EXPECT_EQ(r.ix1.text(), "-1E-05");
     const plot::ZoomStep refused = plot::zoom(r, xa, ya, 3502.5f, 3502.5f);
     EXPECT_TRUE(refused.refused);
     EXPECT_EQ(refused.caption, "Po1( 0 ; 0 )");

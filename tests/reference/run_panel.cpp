@@ -13,8 +13,12 @@ Panel panelAfterRun(const std::array<std::string, 5>& coefficients, const std::s
     analysis::SharedValues shared;
     Panel p;
     for (int press = 0; press < 2; ++press) {
-        const analysis::RunResult run =
-            analysis::runCurveAnalysis({coefficients, shown[Field::P01X], "-10", "10", shared});
+        const analysis::RunResult run = analysis::runCurveAnalysis(
+            {{coefficients[0], coefficients[1], coefficients[2], coefficients[3], coefficients[4]},
+             shown[Field::P01X],
+             "-10",
+             "10",
+             shared});
         shared = run.shared;
         for (const analysis::RunStep& step : run.steps) {
             if (step.kind == analysis::RunStep::Kind::Write) shown[step.field] = step.text;
