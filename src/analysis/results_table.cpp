@@ -24,10 +24,6 @@ static_assert(std::size(kNamings) == std::size(kPanelGroups));
 constexpr const char* kTermNames[] = {"y", "y'", "y''", "y'''", "HG"};
 static_assert(std::size(kTermNames) == kFunctionFields.size());
 
-}  // namespace
-
-namespace {
-
 // The place of f in one of the tables, or none.
 template <std::size_t N>
 std::optional<std::size_t> indexIn(const std::array<Field, N>& table, Field f) {

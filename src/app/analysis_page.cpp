@@ -8,6 +8,7 @@
 
 #include <optional>
 
+#include "analysis/derivative_terms.h"
 #include "app/picture_painter.h"
 #include "base/failure.h"
 #include "base/html_text.h"
@@ -72,12 +73,12 @@ QString resultsHtml(const TextTable& results) {
 
 }  // namespace
 
-std::optional<std::array<double, 5>> coefficientValues(const std::array<QString, 5>& texts) {
+std::optional<std::array<double, 5>> coefficientValues(
+    const std::array<numtext::FieldValue, 5>& coefficients) {
     std::array<double, 5> values{};
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        if (texts[i].isEmpty()) continue;
+    for (std::size_t i = 0; i < coefficients.size(); ++i) {
         try {
-            values[i] = numtext::parse(texts[i].toStdString());
+            values[i] = analysis::coefficient(coefficients[i]);
         } catch (const Failure&) {
             return std::nullopt;
         }

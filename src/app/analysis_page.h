@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "app/picture_files.h"
+#include "base/field_value.h"
 #include "base/text_table.h"
 
 class QPagedPaintDevice;
@@ -36,5 +37,7 @@ void paintAnalysisPage(QPagedPaintDevice& device, const AnalysisPage& page);
 // coefficient 0 left out, 1 and −1 written as the sign alone, decimals with a comma.
 QString schoolFunction(const std::array<double, 5>& coefficients);
 
-// The values of the coefficient texts A .. E (an empty one is 0), or none where one is no number.
-std::optional<std::array<double, 5>> coefficientValues(const std::array<QString, 5>& texts);
+// The values of the coefficients A .. E as read (an empty one is 0), or none where one is no
+// number.
+std::optional<std::array<double, 5>> coefficientValues(
+    const std::array<numtext::FieldValue, 5>& coefficients);

@@ -105,7 +105,7 @@ void frmFunktion::nameControls() {
 
 // "y = x³ − 6x² + 9x, gezeichnet für -10 ≤ x ≤ 10 und -10 ≤ y ≤ 10. Markierte Punkte: …"
 QString frmFunktion::plotDescription() const {
-    const auto coefficients = coefficientValues(coefficientTexts().texts);
+    const auto coefficients = coefficientValues(coefficients_);
     const plot::Ranges& r = view_.ranges;
     const auto shown = [](const numtext::FieldValue& field) { return toQString(field.text()); };
     QString words = coefficients ? schoolFunction(*coefficients) + ", " : QString();

@@ -71,13 +71,12 @@ void frmFunktion::updateCopyResults() {
 AnalysisPage frmFunktion::analysisPage() const {
     AnalysisPage page;
     const analysis::ShownResults& shown = panel_;
-    const std::array<QString, 5> texts = coefficientTexts().texts;
-    const auto values = coefficientValues(texts);
+    const auto values = coefficientValues(coefficients_);
     page.function = values ? schoolFunction(*values) : "y = " + toQString(shown.terms[0]);
     QStringList coefficients;
-    for (int i = 0; i < 5; ++i)
-        coefficients << QString("ABCDE")[i] + QString(" = ") +
-                            (texts[i].isEmpty() ? "0" : texts[i]);
+    for (std::size_t i = 0; i < coefficients_.size(); ++i)
+        coefficients << QString("ABCDE")[static_cast<qsizetype>(i)] + QString(" = ") +
+                            (coefficients_[i].isEmpty() ? "0" : toQString(coefficients_[i].text()));
     page.lines << coefficients.join(", ");
     const char* names[] = {"y' = ", "y'' = ", "y''' = ", "HG = "};
     for (int i = 1; i < 5; ++i)
